@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/ClassInconveniente.h"
+#include "model/TypedList.h"
+
+class TListaInconvenienti : public TypedList<TInconveniente> {
+public:
+    TListaInconvenienti()
+        : TypedList(QStringLiteral("ListaInconvenienti - Impossibile ottenere l'oggetto richiesto!"),
+                    QStringLiteral("ListaInconvenienti - Oggetto da eliminare non trovato!")) {}
+
+    void RemoveAll() { items_.clear(); }
+
+    void Replace(int Index, const TInconveniente& Inconveniente) {
+        if (Index < 0 || Index >= Count()) {
+            throw RangeError();
+        }
+        items_[static_cast<size_t>(Index)] = Inconveniente;
+    }
+};

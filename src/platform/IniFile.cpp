@@ -1,0 +1,170 @@
+#include "platform/IniFile.h"
+
+#include "platform/Errors.h"
+#include "platform/TextDecoding.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QSet>
+
+namespace {
+
+QString normalisedName(const QString& name) { return name.trimmed().toLower(); }
+
+QString unquoted(QString value) {
+    value = value.trimmed();
+    if (value.size() >= 2) {
+        const QChar first = value.front();
+        if ((first == u'"' || first == u'\'') && value.back() == first) {
+            return value.mid(1, value.size() - 2);
+        }
+    }
+    return value;
+}
+
+bool isSectionHeader(const QString& line, QString* name) {
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(u'[')) {
+        return false;
+    }
+    const qsizetype close = trimmed.indexOf(u']');
+    *name = trimmed.mid(1, close < 0 ? -1 : close - 1);
+    return true;
+}
+
+bool isComment(const QString& line) { return line.trimmed().startsWith(u';'); }
+
+}  // namespace
+
+IniFile::IniFile(QString path) : path_(std::move(path)) {
+    QFile file(path_);
+    fileExists_ = file.exists();
+    QString text;
+    if (fileExists_ && file.open(QIODevice::ReadOnly)) {
+        text = decodeDocumentText(file.readAll());
+    }
+    lineBreak_ = text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n")
+                                                        : QStringLiteral("\n");
+    parse(text);
+}
+
+void IniFile::parse(const QString& text) {
+    lines_ = text.split(u'\n');
+    for (QString& line : lines_) {
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+    }
+    if (!lines_.isEmpty() && lines_.back().isEmpty()) {
+        lines_.removeLast();
+    }
+    rebuildIndex();
+}
+
+void IniFile::rebuildIndex() {
+    sections_.clear();
+    values_.clear();
+    SectionIndex* current = nullptr;
+    QSet<QString> seenSections;
+    for (int i = 0; i < lines_.size(); ++i) {
+        const QString& line = lines_.at(i);
+        QString sectionName;
+        if (isSectionHeader(line, &sectionName)) {
+            const QString key = normalisedName(sectionName);
+            // A repeated section is not read, as with the Windows profile functions.
+            if (seenSections.contains(key)) {
+                current = nullptr;
+            } else {
+                seenSections.insert(key);
+                current = &sections_[key];
+                current->headerLine = i;
+                current->lastEntryLine = i;
+            }
+            continue;
+        }
+        if (current == nullptr || isComment(line)) {
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals < 0) {
+            continue;
+        }
+        const QString key = normalisedName(line.left(equals));
+        current->lastEntryLine = i;
+        if (!current->keyLines.contains(key)) {
+            current->keyLines.insert(key, i);
+            values_.insert(i, unquoted(line.mid(equals + 1)));
+        }
+    }
+}
+
+const QString* IniFile::rawValue(const QString& section, const QString& key) const {
+    const auto sectionIt = sections_.constFind(normalisedName(section));
+    if (sectionIt == sections_.constEnd()) {
+        return nullptr;
+    }
+    const auto keyIt = sectionIt->keyLines.constFind(normalisedName(key));
+    if (keyIt == sectionIt->keyLines.constEnd()) {
+        return nullptr;
+    }
+    const auto valueIt = values_.constFind(keyIt.value());
+    return valueIt == values_.constEnd() ? nullptr : &valueIt.value();
+}
+
+bool IniFile::sectionExists(const QString& section) const {
+    return sections_.contains(normalisedName(section));
+}
+
+bool IniFile::valueExists(const QString& section, const QString& key) const {
+    return rawValue(section, key) != nullptr;
+}
+
+QString IniFile::readString(const QString& section, const QString& key,
+                            const QString& defaultValue) const {
+    const QString* value = rawValue(section, key);
+    return value == nullptr ? defaultValue : *value;
+}
+
+void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    QString cleanValue = value;
+    cleanValue.replace(u'\r', u' ').replace(u'\n', u' ');
+    const QString newLine = key.trimmed() + u'=' + cleanValue;
+
+    const auto sectionIt = sections_.constFind(normalisedName(section));
+    if (sectionIt == sections_.constEnd()) {
+        if (!lines_.isEmpty() && !lines_.back().trimmed().isEmpty()) {
+            lines_.append(QString());
+        }
+        lines_.append(u'[' + section.trimmed() + u']');
+        lines_.append(newLine);
+    } else if (const auto keyIt = sectionIt->keyLines.constFind(normalisedName(key));
+               keyIt != sectionIt->keyLines.constEnd()) {
+        lines_[keyIt.value()] = newLine;
+    } else {
+        lines_.insert(sectionIt->lastEntryLine + 1, newLine);
+    }
+    rebuildIndex();
+}
+
+void IniFile::save() {
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) {
+        throw TavornoError(QStringLiteral("Impossibile scrivere il file \"%1\": %2")
+                               .arg(path_, file.errorString()));
+    }
+    QString text;
+    for (const QString& line : lines_) {
+        text += line + lineBreak_;
+    }
+    file.write(text.toUtf8());
+    if (!file.commit()) {
+        throw TavornoError(QStringLiteral("Impossibile scrivere il file \"%1\": %2")
+                               .arg(path_, file.errorString()));
+    }
+    fileExists_ = true;
+}
+
+QString IniFile::read(const QString& path, const QString& section, const QString& key,
+                      const QString& defaultValue) {
+    return IniFile(path).readString(section, key, defaultValue);
+}

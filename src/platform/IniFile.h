@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+// An INI file read and written the way the DMS and our settings expect: section and key
+// names match without regard to letter case and surrounding blanks; a value comes back
+// without surrounding blanks and without one pair of enclosing quotes (single or double);
+// the first occurrence of a section or key counts. Writing a key replaces its line in
+// place and keeps every other line as it was.
+class IniFile {
+public:
+    // Reads the file when it exists; a missing file is an empty document.
+    explicit IniFile(QString path);
+
+    bool fileExists() const { return fileExists_; }
+    const QString& path() const { return path_; }
+
+    bool sectionExists(const QString& section) const;
+    bool valueExists(const QString& section, const QString& key) const;
+    QString readString(const QString& section, const QString& key,
+                       const QString& defaultValue = QString()) const;
+
+    // Changes the document in memory; save() writes it. Line breaks inside the value
+    // would split the line, so they become blanks.
+    void writeString(const QString& section, const QString& key, const QString& value);
+
+    // Writes the document as UTF-8 through a temporary file renamed over the old one, so
+    // a failed write leaves the old file. Throws TavornoError on failure.
+    void save();
+
+    // Reads one value with a file of its own, as each reader of the settings does.
+    static QString read(const QString& path, const QString& section, const QString& key,
+                        const QString& defaultValue = QString());
+
+private:
+    struct SectionIndex {
+        int headerLine = -1;
+        int lastEntryLine = -1;
+        QHash<QString, int> keyLines;  // normalised key name -> line
+    };
+
+    void parse(const QString& text);
+    void rebuildIndex();
+    const QString* rawValue(const QString& section, const QString& key) const;
+
+    QString path_;
+    bool fileExists_ = false;
+    QString lineBreak_;
+    QStringList lines_;
+    QHash<QString, SectionIndex> sections_;  // normalised section name -> index
+    QHash<int, QString> values_;             // line -> value as read (trimmed, unquoted)
+};
