@@ -1,0 +1,74 @@
+#include "db/SQLConnection.h"
+
+#include "db/DatabaseError.h"
+
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace {
+
+QString engineMessage(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+}  // namespace
+
+TSQLConnection::~TSQLConnection() {
+    if (handle_ != nullptr) {
+        sqlite3_close_v2(handle_);
+    }
+}
+
+void TSQLConnection::connect() {
+    if (handle_ != nullptr) {
+        return;
+    }
+    if (database_.isEmpty()) {
+        throw DatabaseError(QStringLiteral("Nessun database indicato (chiave DBPath)."));
+    }
+    const QString failure = QStringLiteral("Impossibile aprire il database \"%1\": %2");
+    if (QFileInfo(database_).isDir()) {
+        throw DatabaseError(failure.arg(database_, QStringLiteral("è una cartella")));
+    }
+
+    sqlite3* db = nullptr;
+    // No SQLITE_OPEN_CREATE: a missing file is an error and no file appears.
+    const int rc = sqlite3_open_v2(database_.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE,
+                                   nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = db != nullptr ? engineMessage(db) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close_v2(db);
+        throw DatabaseError(failure.arg(database_, message));
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+
+    // Foreign keys from the start, so deleting a complaint also removes its operations and
+    // parts. Reading the schema proves the file is a database.
+    char* error = nullptr;
+    const int check = sqlite3_exec(
+        db, "PRAGMA foreign_keys = ON; SELECT count(*) FROM sqlite_master;", nullptr, nullptr,
+        &error);
+    if (check != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error != nullptr ? error : sqlite3_errstr(check));
+        sqlite3_free(error);
+        sqlite3_close_v2(db);
+        throw DatabaseError(failure.arg(database_, message));
+    }
+    if (sqlite3_db_readonly(db, "main") == 1) {
+        sqlite3_close_v2(db);
+        throw DatabaseError(failure.arg(database_, QStringLiteral("il file è in sola lettura")));
+    }
+    handle_ = db;
+}
+
+sqlite3* TSQLConnection::handle() {
+    connect();
+    return handle_;
+}
+
+void TSQLConnection::executeDirect(const char* sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(handle(), sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error != nullptr ? error : "");
+        sqlite3_free(error);
+        throw DatabaseError(message.isEmpty() ? engineMessage(handle_) : message);
+    }
+}

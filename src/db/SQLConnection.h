@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3;
+
+// The one connection to the SQLite file named by DBPath. It opens an existing file for
+// reading and writing and never creates one; it opens on the explicit connect or on the
+// first statement, whichever comes first, and stays open for the run.
+class TSQLConnection {
+public:
+    TSQLConnection() = default;
+    ~TSQLConnection();
+    TSQLConnection(const TSQLConnection&) = delete;
+    TSQLConnection& operator=(const TSQLConnection&) = delete;
+
+    // The `Database` setting: the file to open. Has no effect once connected.
+    void setDatabase(const QString& path) { database_ = path; }
+    const QString& database() const { return database_; }
+
+    // Opens the file unless already open. Throws DatabaseError when the file is missing,
+    // is not a SQLite database or cannot be written.
+    void connect();
+    bool connected() const { return handle_ != nullptr; }
+
+    // The open handle, connecting first if needed.
+    sqlite3* handle();
+
+    // Runs statements that return no rows (transaction control, pragmas).
+    void executeDirect(const char* sql);
+
+    // How long a statement waits for a lock another process holds before it fails.
+    static constexpr int kBusyTimeoutMs = 5000;
+
+private:
+    QString database_;
+    sqlite3* handle_ = nullptr;
+};

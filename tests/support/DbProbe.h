@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+// Looks into a database file from outside the program, with a connection of its own, to
+// check what the program wrote.
+class DbProbe {
+public:
+    explicit DbProbe(const QString& path);
+    ~DbProbe();
+    DbProbe(const DbProbe&) = delete;
+    DbProbe& operator=(const DbProbe&) = delete;
+
+    // Runs statements (set-up of a fixture); fails the test on error.
+    void exec(const QString& sql);
+    // The first column of the first row as text ("" when no row or NULL).
+    QString scalar(const QString& sql);
+    qint64 count(const QString& table);
+    // Every row, each column as text, joined with "|".
+    QStringList rows(const QString& sql);
+    // The SQLite type name of the first column of the first row ("integer", "text", ...).
+    QString typeOf(const QString& sql);
+
+private:
+    struct sqlite3* db_ = nullptr;
+};

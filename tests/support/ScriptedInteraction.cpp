@@ -1,0 +1,90 @@
+#include "support/ScriptedInteraction.h"
+
+#include <QMetaObject>
+#include <QObject>
+#include <gtest/gtest.h>
+#include <ostream>
+
+void PrintTo(const Shown& shown, std::ostream* out) {
+    *out << "{" << shown.kind.toStdString() << ", \"" << shown.title.toStdString() << "\", \""
+         << shown.text.toStdString() << "\"}";
+}
+
+ScriptedInteraction::ScriptedInteraction() : scope_(*this) {}
+
+ScriptedInteraction::~ScriptedInteraction() {
+    EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answers were never asked for";
+    EXPECT_TRUE(modals_.empty()) << modals_.size() << " scripted windows were never shown";
+}
+
+ScriptedInteraction& ScriptedInteraction::answer(bool yes) {
+    answers_.push_back(yes);
+    return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::onModal(std::function<int(QObject&)> handler) {
+    modals_.push_back(std::move(handler));
+    return *this;
+}
+
+std::vector<QString> ScriptedInteraction::texts() const {
+    std::vector<QString> result;
+    for (const Shown& s : shown_) {
+        result.push_back(s.text);
+    }
+    return result;
+}
+
+bool ScriptedInteraction::nextAnswer(const QString& text) {
+    if (answers_.empty()) {
+        ADD_FAILURE() << "Unscripted question: " << text.toStdString();
+        return false;
+    }
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+}
+
+void ScriptedInteraction::showMessage(const QString& title, const QString& text) {
+    shown_.push_back({QStringLiteral("message"), title, text});
+}
+
+void ScriptedInteraction::showSimpleMessage(const QString& text) {
+    shown_.push_back({QStringLiteral("simple"), QString(), text});
+}
+
+bool ScriptedInteraction::confirm(const QString& text) {
+    shown_.push_back({QStringLiteral("confirm"), QStringLiteral("Domanda:"), text});
+    return nextAnswer(text);
+}
+
+bool ScriptedInteraction::confirmWarning(const QString& title, const QString& text) {
+    shown_.push_back({QStringLiteral("warning"), title, text});
+    return nextAnswer(text);
+}
+
+bool ScriptedInteraction::ask(const QString& text) {
+    shown_.push_back({QStringLiteral("question"), QString(), text});
+    return nextAnswer(text);
+}
+
+void ScriptedInteraction::reportError(const QString& text) {
+    shown_.push_back({QStringLiteral("error"), QString(), text});
+}
+
+int ScriptedInteraction::showModal(QObject& window) {
+    shown_.push_back({QStringLiteral("modal"), QString(),
+                      QString::fromLatin1(window.metaObject()->className())});
+    if (modals_.empty()) {
+        ADD_FAILURE() << "Unscripted modal window: " << window.metaObject()->className();
+        return 0;
+    }
+    auto handler = std::move(modals_.front());
+    modals_.pop_front();
+    return handler(window);
+}
+
+void ScriptedInteraction::endProgram() {
+    shown_.push_back({QStringLiteral("end"), QString(), QString()});
+    ended_ = true;
+}

@@ -1,0 +1,57 @@
+#include "AdminCommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+void printOut(const QString& text) {
+    QTextStream out(stdout);
+    out << text << '\n';
+}
+
+void printErr(const QString& text) {
+    QTextStream err(stderr);
+    err << text << '\n';
+}
+
+namespace {
+
+const QList<AdminCommand> kCommands = {
+    {QStringLiteral("init-db"), QStringLiteral("init-db PERCORSO"),
+     QStringLiteral("Crea un nuovo database Tavorno pronto all'uso (tabelle e dati di "
+                    "riferimento). Non sovrascrive un file esistente."),
+     runInitDb},
+    {QStringLiteral("check-db"), QStringLiteral("check-db PERCORSO"),
+     QStringLiteral("Elenca ciò che manca al database (tabelle, colonne, chiavi esterne, "
+                    "indici). Esce con stato diverso da 0 se manca qualcosa."),
+     runCheckDb},
+};
+
+void printHelp() {
+    printOut(QStringLiteral("tavorno-admin: strumenti di servizio di Tavorno.\n\nUso:"));
+    for (const AdminCommand& command : kCommands) {
+        printOut(QStringLiteral("  tavorno-admin %1\n      %2").arg(command.usage, command.help));
+    }
+    printOut(QStringLiteral("  tavorno-admin --help\n      Mostra questo aiuto."));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") ||
+        arguments.first() == QLatin1String("-h")) {
+        printHelp();
+        return arguments.isEmpty() ? 2 : 0;
+    }
+    const QString name = arguments.takeFirst();
+    for (const AdminCommand& command : kCommands) {
+        if (command.name == name) {
+            return command.run(arguments);
+        }
+    }
+    printErr(QStringLiteral("Comando sconosciuto: %1").arg(name));
+    printHelp();
+    return 2;
+}
