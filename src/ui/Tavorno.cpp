@@ -1,13 +1,19 @@
 #include "ui/Tavorno.h"
 
 #include "Version.h"
+#include "app/Settings.h"
 #include "db/UnitDB.h"
+#include "platform/Errors.h"
+#include "platform/Interaction.h"
+#include "ui/Configurazione.h"
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <exception>
 
 namespace {
 
@@ -26,26 +32,30 @@ void replaceItems(QComboBox* box, const RigheRiferimento& rows) {
 }  // namespace
 
 TFormTavorno::TFormTavorno(TDataModule1& dataModule, QWidget* parent)
-    : QWidget(parent), dm_(dataModule), riferimenti_(dataModule) {
+    : QWidget(parent),
+      ListaInconvenienti(std::make_shared<TListaInconvenienti>()),
+      ListaInconvenientiDB(std::make_shared<TListaInconvenienti>()),
+      dm_(dataModule),
+      riferimenti_(dataModule) {
     setObjectName(QStringLiteral("FormTavorno"));
     setWindowTitle(QStringLiteral("Tavorno"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     buildControls();
+    connectHandlers();
     setFixedSize(621, 502);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
 }
 
-void TFormTavorno::buildControls() {
-    auto* layout = new QFormLayout(this);
-    ComboBoxCodiceMercato = new QComboBox(this);
-    ComboBoxCodiceMercato->setObjectName(QStringLiteral("ComboBoxCodiceMercato"));
-    ComboBoxCodiceMercato->setEditable(true);
-    layout->addRow(QStringLiteral("Codice Mercato:"), ComboBoxCodiceMercato);
-    ComboBoxMarche = new QComboBox(this);
-    ComboBoxMarche->setObjectName(QStringLiteral("ComboBoxMarche"));
-    ComboBoxMarche->setEditable(true);
-    layout->addRow(QStringLiteral("Marca:"), ComboBoxMarche);
+void TFormTavorno::connectHandlers() {
+    const auto onClick = [this](QPushButton* button, void (TFormTavorno::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { runReportingErrors([this, handler] { (this->*handler)(); }); });
+    };
+    onClick(ButtonChiudi, &TFormTavorno::ButtonChiudiClick);
+    onClick(ButtonConfigurazione, &TFormTavorno::ButtonConfigurazioneClick);
 }
 
 QString TFormTavorno::GetVersioneProgramma() {
@@ -55,6 +65,65 @@ QString TFormTavorno::GetVersioneProgramma() {
 
 void TFormTavorno::FormCreate() {
     setWindowTitle(windowTitle() + u' ' + GetVersioneProgramma());
+    LeggiImpostazioni();
+    EditCodiceOfficina->setText(CodiceOfficina);
+    EditCodiceScheda->setReadOnly(true);
+    ListaInconvenienti = std::make_shared<TListaInconvenienti>();
+}
+
+void TFormTavorno::LeggiImpostazioni() {
+    dm_.SQLConnection1.setDatabase(Settings::read(QStringLiteral("DBPath")));
+    CodiceOfficina = Settings::read(QStringLiteral("CodiceOfficina"));
+    ApiKey = Settings::read(QStringLiteral("api-key"));
+    UtenteDMS = Settings::read(QStringLiteral("UtenteDMS"));
+    PasswordDMS = Settings::read(QStringLiteral("PasswordDMS"));
+    MarcaAutorizzata = Settings::read(QStringLiteral("MarcaAutorizzata"));
+    Enviroment = Settings::read(QStringLiteral("Enviroment"));
+    // A flag that is no boolean text is reported and taken as false, so that the window
+    // still opens on the job card.
+    try {
+        GestisciCommesseInviate =
+            Settings::parseBoolean(Settings::read(QStringLiteral("CommesseGiaInviate")));
+    } catch (const TavornoError& error) {
+        GestisciCommesseInviate = false;
+        interaction().reportError(error.message());
+    }
+}
+
+void TFormTavorno::RileggiImpostazioni() {
+    CodiceOfficina = Settings::read(QStringLiteral("CodiceOfficina"));
+    ApiKey = Settings::read(QStringLiteral("api-key"));
+    UtenteDMS = Settings::read(QStringLiteral("UtenteDMS"));
+    PasswordDMS = Settings::read(QStringLiteral("PasswordDMS"));
+    MarcaAutorizzata = Settings::read(QStringLiteral("MarcaAutorizzata"));
+    GestisciCommesseInviate =
+        Settings::parseBoolean(Settings::read(QStringLiteral("CommesseGiaInviate")));
+    EditCodiceOfficina->setText(CodiceOfficina);
+}
+
+void TFormTavorno::ButtonChiudiClick() {
+    if (interaction().ask(QStringLiteral("Vuoi davvero chiudere senza salvare la commessa?"))) {
+        interaction().endProgram();
+    }
+}
+
+void TFormTavorno::ButtonConfigurazioneClick() {
+    hide();
+    std::exception_ptr dialogError;
+    try {
+        TFormConfigurazione dialog(
+            MapMarche, [this](const QString& nome) { return riferimenti_.getCodiceMarca(nome); },
+            this);
+        interaction().showModal(dialog);
+    } catch (...) {
+        dialogError = std::current_exception();
+    }
+    // However the dialog ended, the window comes back with the settings as now written.
+    show();
+    runReportingErrors([this] { RileggiImpostazioni(); });
+    if (dialogError) {
+        std::rethrow_exception(dialogError);
+    }
 }
 
 void TFormTavorno::CaricaMercati() {

@@ -2,13 +2,25 @@
 
 #include "app/Startup.h"
 #include "db/ReferenceTables.h"
+#include "model/ClassCliente.h"
+#include "model/ClassCommessa.h"
+#include "model/ClassInconveniente.h"
+#include "model/ClassListaOperazioni.h"
+#include "model/ClassListaRicambi.h"
+#include "model/ClassVeicolo.h"
 
 #include <QWidget>
+#include <memory>
 
 class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
 class TDataModule1;
 
-// The main window: one job order at a time. Closing it ends the program.
+// The main window: one job order at a time, new or stored. Closing it ends the program.
 class TFormTavorno : public QWidget, public CaricatoriRiferimento {
     Q_OBJECT
 
@@ -26,16 +38,80 @@ public:
     void CaricaTipiIntervento() override;
     void CaricaCodiciACarico() override;
 
+    void ButtonChiudiClick();
+    void ButtonConfigurazioneClick();
+
+    // What the window works on.
+    TCommessa CommessaSelezionata;
+    TCliente ClienteSelezionato;
+    TVeicolo VeicoloSelezionato;
     MappaCodici MapMercati;
     MappaCodici MapMarche;
     MappaCodici MapTipiIntervento;
     MappaCodici MapCodiciACarico;
+    TListaOperazioni ListaOperazioniDisponibili;
+    TListaRicambi ListaRicambiDisponibili;
+    std::shared_ptr<TListaInconvenienti> ListaInconvenienti;
+    std::shared_ptr<TListaInconvenienti> ListaInconvenientiDB;
+    TInconveniente InconvenienteSelezionato;
+    bool OperazioneDiModificaCommessa = false;
+    bool GestisciCommesseInviate = false;
 
+    // The settings the window keeps from its creation on.
+    QString CodiceOfficina;
+    QString ApiKey;
+    QString UtenteDMS;
+    QString PasswordDMS;
+    QString MarcaAutorizzata;
+    QString Enviroment;
+    QString PIvaCarr;
+
+    // Header.
+    QLineEdit* EditDescrizioneCommessa = nullptr;
+    QPushButton* ButtonConfigurazione = nullptr;
+    QLineEdit* EditIDCommessaDMS = nullptr;
+    QLineEdit* EditCodiceScheda = nullptr;
+    QLineEdit* EditCodiceOfficina = nullptr;
     QComboBox* ComboBoxCodiceMercato = nullptr;
+    QPushButton* ButtonCercaCommessePerData = nullptr;
+    // Pages.
+    QTabWidget* PageControlCommessa = nullptr;
+    QWidget* Veicolo = nullptr;
+    QWidget* Inconvenienti = nullptr;
+    // Customer.
+    QLineEdit* EditRagioneSociale = nullptr;
+    QComboBox* ComboBoxTipoCliente = nullptr;
+    QLineEdit* EditCFPIVA = nullptr;
+    QLineEdit* EditIDClienteDMS = nullptr;
+    QPushButton* ButtonValorizzaIDClienteDMS = nullptr;
+    QPushButton* ButtonPrivacyCliente = nullptr;
+    // Vehicle.
+    QLabel* LabelMarcaModelloVeicolo = nullptr;
+    QLineEdit* EditTarga = nullptr;
     QComboBox* ComboBoxMarche = nullptr;
+    QLineEdit* EditMVS = nullptr;
+    QLineEdit* EditTelaio = nullptr;
+    // Complaints.
+    QListWidget* ListBoxInconvenienti = nullptr;
+    QPushButton* ButtonAggiungiInconveniente = nullptr;
+    QPushButton* ButtonModificaInconveniente = nullptr;
+    QPushButton* ButtonRimuoviInconveniente = nullptr;
+    // Bottom bar.
+    QPushButton* ButtonChiudi = nullptr;
+    QPushButton* ButtonGeneraXMLOdierno = nullptr;
+    QPushButton* ButtonSalvaDatiCommessa = nullptr;
 
 private:
     void buildControls();
+    QWidget* buildHeader();
+    QWidget* buildVehicleCustomerPage();
+    QWidget* buildComplaintsPage();
+    QWidget* buildBottomBar();
+    void setTabOrder();
+    void connectHandlers();
+
+    void LeggiImpostazioni();
+    void RileggiImpostazioni();
 
     TDataModule1& dm_;
     ReferenceTables riferimenti_;

@@ -14,7 +14,9 @@ QString shownText(const QString& text) {
     return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QWidget* dialogParent() { return QApplication::activeWindow(); }
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
 
 }  // namespace
 
@@ -65,8 +67,8 @@ void WidgetInteraction::reportError(const QString& text) {
 int WidgetInteraction::showModal(QObject& window) {
     auto* dialog = qobject_cast<QDialog*>(&window);
     if (dialog == nullptr) {
-        throw TavornoError(QStringLiteral("Finestra modale non valida: %1")
-                               .arg(window.metaObject()->className()));
+        throw TavornoError(
+            QStringLiteral("Finestra modale non valida: %1").arg(window.metaObject()->className()));
     }
     return dialog->exec();
 }

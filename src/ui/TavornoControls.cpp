@@ -1,0 +1,300 @@
+// The main window's controls: names, captions, limits, initial states and tab order.
+
+#include "ui/Tavorno.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename Control>
+Control* named(Control* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QLineEdit* edit(const char* name, int limit) {
+    auto* control = named(new QLineEdit, name);
+    if (limit > 0) {
+        control->setMaxLength(limit);
+    }
+    return control;
+}
+
+// Wide enough to show `characters` digits without scrolling.
+void fitDigits(QLineEdit* control, int characters) {
+    const int digits = control->fontMetrics().horizontalAdvance(QString(characters, u'0'));
+    control->setMinimumWidth(digits + 16);
+}
+
+QComboBox* editableCombo(const char* name) {
+    auto* control = named(new QComboBox, name);
+    control->setEditable(true);
+    control->setInsertPolicy(QComboBox::NoInsert);
+    return control;
+}
+
+QPushButton* button(const char* name, const QString& caption) {
+    return named(new QPushButton(caption), name);
+}
+
+// The red mark beside a mandatory control.
+QLabel* mandatoryMark() {
+    auto* mark = new QLabel(QStringLiteral("*"));
+    mark->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    return mark;
+}
+
+QLabel* label(const QString& text, QWidget* buddy) {
+    auto* caption = new QLabel(text);
+    caption->setBuddy(buddy);
+    return caption;
+}
+
+// A control followed by its red mark, kept together in one grid cell.
+QWidget* withMark(QWidget* control) {
+    auto* cell = new QWidget;
+    auto* row = new QHBoxLayout(cell);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    row->addWidget(control, 1);
+    row->addWidget(mandatoryMark());
+    return cell;
+}
+
+QLabel* panelTitle(const QString& text) {
+    auto* title = new QLabel(text);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    return title;
+}
+
+QFrame* panel(const char* name) {
+    auto* frame = named(new QFrame, name);
+    frame->setFrameShape(QFrame::StyledPanel);
+    return frame;
+}
+
+}  // namespace
+
+void TFormTavorno::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(buildHeader());
+    PageControlCommessa = named(new QTabWidget, "PageControlCommessa");
+    Veicolo = named(buildVehicleCustomerPage(), "Veicolo");
+    Inconvenienti = named(buildComplaintsPage(), "Inconvenienti");
+    PageControlCommessa->addTab(Veicolo, QStringLiteral("Veicolo / Cliente"));
+    PageControlCommessa->addTab(Inconvenienti, QStringLiteral("Inconvenienti"));
+    PageControlCommessa->setCurrentIndex(0);
+    layout->addWidget(PageControlCommessa, 1);
+    layout->addWidget(buildBottomBar());
+    setTabOrder();
+}
+
+QWidget* TFormTavorno::buildHeader() {
+    EditDescrizioneCommessa = edit("EditDescrizioneCommessa", 255);
+    EditDescrizioneCommessa->setToolTip(QStringLiteral(
+        "Nome descrittivo della Commessa corrente, è utile nel momento in cui servirà "
+        "individuarla tramite la ricerca."));
+    ButtonConfigurazione = button("ButtonConfigurazione", QString());
+    ButtonConfigurazione->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    ButtonConfigurazione->setToolTip(QStringLiteral("Configurazione..."));
+    EditIDCommessaDMS = edit("EditIDCommessaDMS", 9);
+    EditIDCommessaDMS->setEnabled(false);
+    EditCodiceScheda = edit("EditCodiceScheda", 0);
+    EditCodiceScheda->setEnabled(false);
+    EditCodiceScheda->setReadOnly(true);
+    EditCodiceOfficina = edit("EditCodiceOfficina", 7);
+    EditCodiceOfficina->setEnabled(false);
+    fitDigits(EditCodiceOfficina, 8);
+    ComboBoxCodiceMercato = editableCombo("ComboBoxCodiceMercato");
+    ButtonCercaCommessePerData =
+        button("ButtonCercaCommessePerData", QStringLiteral("Cerca Commesse..."));
+
+    auto* idLabel = label(QStringLiteral("ID Commessa DMS:"), EditIDCommessaDMS);
+    idLabel->setEnabled(false);
+    auto* schedaLabel = label(QStringLiteral("Sk. Lavoro"), EditCodiceScheda);
+    schedaLabel->setEnabled(false);
+
+    auto* header = new QWidget;
+    auto* grid = new QGridLayout(header);
+    grid->setContentsMargins(0, 0, 0, 4);
+    grid->addWidget(label(QStringLiteral("Descrizione Commessa:"), EditDescrizioneCommessa), 0, 0);
+    grid->addWidget(withMark(EditDescrizioneCommessa), 0, 1, 1, 5);
+    grid->addWidget(ButtonConfigurazione, 0, 6);
+    grid->addWidget(idLabel, 1, 0);
+    grid->addWidget(EditIDCommessaDMS, 1, 1);
+    grid->addWidget(schedaLabel, 1, 2, Qt::AlignRight);
+    grid->addWidget(EditCodiceScheda, 1, 3);
+    grid->addWidget(label(QStringLiteral("Codice Officina:"), EditCodiceOfficina), 1, 4,
+                    Qt::AlignRight);
+    grid->addWidget(withMark(EditCodiceOfficina), 1, 5);
+    grid->addWidget(label(QStringLiteral("Codice Mercato:"), ComboBoxCodiceMercato), 2, 0);
+    grid->addWidget(withMark(ComboBoxCodiceMercato), 2, 1, 1, 3);
+    grid->addWidget(ButtonCercaCommessePerData, 2, 4, 1, 3, Qt::AlignRight);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(3, 2);
+    grid->setColumnStretch(5, 1);
+    return header;
+}
+
+QWidget* TFormTavorno::buildVehicleCustomerPage() {
+    EditRagioneSociale = edit("EditRagioneSociale", 60);
+    ComboBoxTipoCliente = editableCombo("ComboBoxTipoCliente");
+    ComboBoxTipoCliente->addItems({QStringLiteral("Cliente Privato"), QStringLiteral("Azienda")});
+    ComboBoxTipoCliente->setCurrentIndex(-1);
+    ComboBoxTipoCliente->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    EditCFPIVA = edit("EditCFPIVA", 16);
+    EditIDClienteDMS = edit("EditIDClienteDMS", 50);
+    EditIDClienteDMS->setEnabled(false);
+    fitDigits(EditIDClienteDMS, 10);
+    ButtonValorizzaIDClienteDMS =
+        button("ButtonValorizzaIDClienteDMS", QStringLiteral("Valorizza"));
+    ButtonValorizzaIDClienteDMS->setEnabled(false);
+    ButtonPrivacyCliente = button("ButtonPrivacyCliente", QStringLiteral("Privacy Cliente..."));
+
+    auto* cliente = panel("PanelClienteCommessa");
+    auto* clienteGrid = new QGridLayout(cliente);
+    clienteGrid->addWidget(panelTitle(QStringLiteral("CLIENTE:")), 0, 0, 1, 4);
+    clienteGrid->addWidget(label(QStringLiteral("Cognome/Ragione Sociale:"), EditRagioneSociale), 1,
+                           0);
+    clienteGrid->addWidget(withMark(EditRagioneSociale), 1, 1, 1, 3);
+    clienteGrid->addWidget(label(QStringLiteral("Tipo Cliente:"), ComboBoxTipoCliente), 2, 0);
+    clienteGrid->addWidget(withMark(ComboBoxTipoCliente), 2, 1);
+    clienteGrid->addWidget(label(QStringLiteral("Codice Fiscale / P. Iva:"), EditCFPIVA), 2, 2,
+                           Qt::AlignRight);
+    clienteGrid->addWidget(withMark(EditCFPIVA), 2, 3);
+    clienteGrid->addWidget(label(QStringLiteral("Identificativo Cliente DMS:"), EditIDClienteDMS),
+                           3, 0);
+    auto* idRow = new QHBoxLayout;
+    idRow->addWidget(withMark(EditIDClienteDMS), 1);
+    idRow->addWidget(ButtonValorizzaIDClienteDMS);
+    clienteGrid->addLayout(idRow, 3, 1);
+    clienteGrid->addWidget(withMark(ButtonPrivacyCliente), 3, 3);
+    clienteGrid->setColumnStretch(1, 1);
+    clienteGrid->setColumnStretch(3, 1);
+
+    LabelMarcaModelloVeicolo = named(new QLabel, "LabelMarcaModelloVeicolo");
+    EditTarga = edit("EditTarga", 10);
+    ComboBoxMarche = editableCombo("ComboBoxMarche");
+    EditMVS = edit("EditMVS", 7);
+    EditTelaio = edit("EditTelaio", 8);
+
+    auto* veicolo = panel("PanelVeicoloCommessa");
+    auto* veicoloGrid = new QGridLayout(veicolo);
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(panelTitle(QStringLiteral("VEICOLO:")));
+    titleRow->addWidget(LabelMarcaModelloVeicolo, 1);
+    veicoloGrid->addLayout(titleRow, 0, 0, 1, 4);
+    veicoloGrid->addWidget(label(QStringLiteral("Targa:"), EditTarga), 1, 0);
+    veicoloGrid->addWidget(withMark(EditTarga), 1, 1);
+    veicoloGrid->addWidget(label(QStringLiteral("Marca:"), ComboBoxMarche), 1, 2, Qt::AlignRight);
+    veicoloGrid->addWidget(withMark(ComboBoxMarche), 1, 3);
+    veicoloGrid->addWidget(label(QStringLiteral("MVS:"), EditMVS), 2, 0);
+    veicoloGrid->addWidget(withMark(EditMVS), 2, 1);
+    veicoloGrid->addWidget(label(QStringLiteral("Telaio:"), EditTelaio), 2, 2, Qt::AlignRight);
+    veicoloGrid->addWidget(withMark(EditTelaio), 2, 3);
+    veicoloGrid->setColumnStretch(1, 1);
+    veicoloGrid->setColumnStretch(3, 1);
+
+    auto* note = new QLabel(QStringLiteral("* = Campo Obbligatorio"));
+    note->setObjectName(QStringLiteral("LabelCampoObbligatorio"));
+    note->setStyleSheet(QStringLiteral("color: red; font-size: 7pt;"));
+
+    auto* page = new QWidget;
+    auto* column = new QVBoxLayout(page);
+    column->addWidget(cliente);
+    column->addWidget(veicolo);
+    column->addStretch();
+    column->addWidget(note, 0, Qt::AlignRight);
+    return page;
+}
+
+QWidget* TFormTavorno::buildComplaintsPage() {
+    ListBoxInconvenienti = named(new QListWidget, "ListBoxInconvenienti");
+    QFont listFont = ListBoxInconvenienti->font();
+    listFont.setPointSize(12);
+    ListBoxInconvenienti->setFont(listFont);
+    ButtonAggiungiInconveniente =
+        button("ButtonAggiungiInconveniente", QStringLiteral("Aggiungi Inconveniente..."));
+    ButtonModificaInconveniente =
+        button("ButtonModificaInconveniente", QStringLiteral("Modifica Inconveniente..."));
+    ButtonRimuoviInconveniente =
+        button("ButtonRimuoviInconveniente", QStringLiteral("Rimuovi Inconveniente"));
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ButtonAggiungiInconveniente);
+    buttons->addWidget(ButtonModificaInconveniente);
+    buttons->addWidget(line);
+    buttons->addWidget(ButtonRimuoviInconveniente);
+    buttons->addStretch();
+
+    auto* page = new QWidget;
+    auto* row = new QHBoxLayout(page);
+    row->addWidget(ListBoxInconvenienti, 1);
+    row->addLayout(buttons);
+    return page;
+}
+
+QWidget* TFormTavorno::buildBottomBar() {
+    ButtonChiudi = button("ButtonChiudi", QStringLiteral("Chiudi"));
+    ButtonGeneraXMLOdierno = button("ButtonGeneraXMLOdierno", QStringLiteral("Genera XML Odierno"));
+    ButtonSalvaDatiCommessa = button("ButtonSalvaDatiCommessa", QStringLiteral("Salva Commessa"));
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, ButtonChiudi, &QPushButton::click);
+
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 4, 0, 0);
+    row->addWidget(ButtonChiudi);
+    row->addStretch();
+    row->addWidget(ButtonGeneraXMLOdierno);
+    row->addWidget(ButtonSalvaDatiCommessa);
+    return bar;
+}
+
+void TFormTavorno::setTabOrder() {
+    const QList<QWidget*> order = {EditDescrizioneCommessa,
+                                   EditIDCommessaDMS,
+                                   EditCodiceScheda,
+                                   EditCodiceOfficina,
+                                   ComboBoxCodiceMercato,
+                                   ButtonConfigurazione,
+                                   ButtonCercaCommessePerData,
+                                   PageControlCommessa,
+                                   EditRagioneSociale,
+                                   ComboBoxTipoCliente,
+                                   EditCFPIVA,
+                                   EditIDClienteDMS,
+                                   ButtonValorizzaIDClienteDMS,
+                                   ButtonPrivacyCliente,
+                                   EditTarga,
+                                   ComboBoxMarche,
+                                   EditMVS,
+                                   EditTelaio,
+                                   ButtonAggiungiInconveniente,
+                                   ButtonModificaInconveniente,
+                                   ButtonRimuoviInconveniente,
+                                   ListBoxInconvenienti,
+                                   ButtonChiudi,
+                                   ButtonGeneraXMLOdierno,
+                                   ButtonSalvaDatiCommessa};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
