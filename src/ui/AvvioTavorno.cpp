@@ -8,6 +8,7 @@
 ProgrammaTavorno::ProgrammaTavorno() = default;
 ProgrammaTavorno::~ProgrammaTavorno() = default;
 ProgrammaTavorno::ProgrammaTavorno(ProgrammaTavorno&&) noexcept = default;
+ProgrammaTavorno& ProgrammaTavorno::operator=(ProgrammaTavorno&&) noexcept = default;
 
 ProgrammaTavorno avviaTavorno() {
     ProgrammaTavorno program;

@@ -14,6 +14,7 @@ struct ProgrammaTavorno {
     ProgrammaTavorno();
     ~ProgrammaTavorno();
     ProgrammaTavorno(ProgrammaTavorno&&) noexcept;
+    ProgrammaTavorno& operator=(ProgrammaTavorno&&) noexcept;
 };
 
 // Start-up up to the event loop: the data module, the main window and its set-up, the

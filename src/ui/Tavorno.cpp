@@ -5,10 +5,13 @@
 #include "db/UnitDB.h"
 #include "platform/Errors.h"
 #include "platform/Interaction.h"
+#include "platform/Paths.h"
 #include "ui/Configurazione.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -66,9 +69,15 @@ QString TFormTavorno::GetVersioneProgramma() {
 void TFormTavorno::FormCreate() {
     setWindowTitle(windowTitle() + u' ' + GetVersioneProgramma());
     LeggiImpostazioni();
-    EditCodiceOfficina->setText(CodiceOfficina);
+    impostaTesto(EditCodiceOfficina, CodiceOfficina);
     EditCodiceScheda->setReadOnly(true);
     ListaInconvenienti = std::make_shared<TListaInconvenienti>();
+    if (!QFileInfo::exists(Paths::dmsDocument())) {
+        // Without a job card the window starts empty: the VAT number comes from the
+        // settings, and the job order can be stored with "Salva Commessa".
+        PIvaCarr = Settings::read(QStringLiteral("Piva"));
+        ButtonValorizzaIDClienteDMS->setEnabled(true);
+    }
 }
 
 void TFormTavorno::LeggiImpostazioni() {
@@ -98,7 +107,16 @@ void TFormTavorno::RileggiImpostazioni() {
     MarcaAutorizzata = Settings::read(QStringLiteral("MarcaAutorizzata"));
     GestisciCommesseInviate =
         Settings::parseBoolean(Settings::read(QStringLiteral("CommesseGiaInviate")));
-    EditCodiceOfficina->setText(CodiceOfficina);
+    impostaTesto(EditCodiceOfficina, CodiceOfficina);
+}
+
+// Esc works as "Chiudi" wherever the focus is, unless the control uses the key itself.
+void TFormTavorno::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        ButtonChiudi->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFormTavorno::ButtonChiudiClick() {

@@ -101,7 +101,14 @@ public:
     QPushButton* ButtonGeneraXMLOdierno = nullptr;
     QPushButton* ButtonSalvaDatiCommessa = nullptr;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    // Puts text into a field as the program does: whole, also beyond the input limit, which
+    // holds only for what the user types (the checks refuse an overlong text on saving).
+    static void impostaTesto(QLineEdit* control, const QString& text);
+
     void buildControls();
     QWidget* buildHeader();
     QWidget* buildVehicleCustomerPage();

@@ -10,10 +10,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -23,10 +23,13 @@ Control* named(Control* control, const char* name) {
     return control;
 }
 
+const char* const kLimite = "limiteDigitazione";
+
 QLineEdit* edit(const char* name, int limit) {
     auto* control = named(new QLineEdit, name);
     if (limit > 0) {
         control->setMaxLength(limit);
+        control->setProperty(kLimite, limit);
     }
     return control;
 }
@@ -87,6 +90,14 @@ QFrame* panel(const char* name) {
 }
 
 }  // namespace
+
+void TFormTavorno::impostaTesto(QLineEdit* control, const QString& text) {
+    const QVariant limit = control->property(kLimite);
+    if (limit.isValid()) {
+        control->setMaxLength(std::max(limit.toInt(), static_cast<int>(text.size())));
+    }
+    control->setText(text);
+}
 
 void TFormTavorno::buildControls() {
     auto* layout = new QVBoxLayout(this);
@@ -255,8 +266,6 @@ QWidget* TFormTavorno::buildBottomBar() {
     ButtonChiudi = button("ButtonChiudi", QStringLiteral("Chiudi"));
     ButtonGeneraXMLOdierno = button("ButtonGeneraXMLOdierno", QStringLiteral("Genera XML Odierno"));
     ButtonSalvaDatiCommessa = button("ButtonSalvaDatiCommessa", QStringLiteral("Salva Commessa"));
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, ButtonChiudi, &QPushButton::click);
 
     auto* bar = new QWidget;
     auto* row = new QHBoxLayout(bar);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Interaction.h"
+#include "support/QtPrinters.h"
 
 #include <QString>
 #include <deque>

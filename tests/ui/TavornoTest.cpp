@@ -1,0 +1,207 @@
+#include "db/UnitDB.h"
+#include "support/DbProbe.h"
+#include "support/ScriptedInteraction.h"
+#include "support/WorkFolder.h"
+#include "ui/AvvioTavorno.h"
+#include "ui/Configurazione.h"
+#include "ui/Tavorno.h"
+
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+const QString kDomandaChiusura = QStringLiteral("Vuoi davvero chiudere senza salvare la commessa?");
+
+// A working folder with settings and a prepared database, and the program started on it.
+class TavornoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings = WorkFolder::defaultSettings();
+        folder.createDatabase();
+    }
+
+    TFormTavorno& avvia() {
+        folder.writeSettings(settings);
+        program = avviaTavorno();
+        EXPECT_TRUE(program.runEventLoop);
+        return *program.mainWindow;
+    }
+
+    WorkFolder folder;
+    ScriptedInteraction script;
+    QMap<QString, QString> settings;
+    ProgrammaTavorno program;
+};
+
+TEST_F(TavornoTest, WithoutADocumentTheWindowStartsEmptyAndReadyToSave) {
+    TFormTavorno& window = avvia();
+
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tavorno 1.0.0.5"));
+    EXPECT_EQ(window.size(), QSize(621, 502));
+    EXPECT_EQ(window.EditCodiceOfficina->text(), QStringLiteral("0123456"));
+    EXPECT_EQ(window.ComboBoxCodiceMercato->currentText(), QStringLiteral("Italia"));
+    for (QLineEdit* empty :
+         {window.EditDescrizioneCommessa, window.EditIDCommessaDMS, window.EditCodiceScheda,
+          window.EditRagioneSociale, window.EditCFPIVA, window.EditIDClienteDMS, window.EditTarga,
+          window.EditMVS, window.EditTelaio}) {
+        EXPECT_TRUE(empty->text().isEmpty()) << empty->objectName().toStdString();
+    }
+    EXPECT_TRUE(window.ComboBoxMarche->currentText().isEmpty());
+    EXPECT_TRUE(window.ButtonSalvaDatiCommessa->isEnabled());
+    EXPECT_TRUE(window.ButtonValorizzaIDClienteDMS->isEnabled());
+    EXPECT_FALSE(window.OperazioneDiModificaCommessa);
+    EXPECT_EQ(window.ListBoxInconvenienti->count(), 0);
+    EXPECT_EQ(window.PageControlCommessa->currentIndex(), 0);
+    EXPECT_EQ(window.PIvaCarr, QStringLiteral("01234567890"));
+    EXPECT_EQ(window.ApiKey, QStringLiteral("chiave-di-prova"));
+    EXPECT_TRUE(script.shown().empty());
+}
+
+TEST_F(TavornoTest, ControlsHaveTheirLimitsAndInitialStates) {
+    TFormTavorno& window = avvia();
+    const std::pair<QLineEdit*, int> limits[] = {{window.EditDescrizioneCommessa, 255},
+                                                 {window.EditIDCommessaDMS, 9},
+                                                 {window.EditCodiceOfficina, 7},
+                                                 {window.EditRagioneSociale, 60},
+                                                 {window.EditCFPIVA, 16},
+                                                 {window.EditIDClienteDMS, 50},
+                                                 {window.EditTarga, 10},
+                                                 {window.EditMVS, 7},
+                                                 {window.EditTelaio, 8}};
+    for (const auto& [edit, limit] : limits) {
+        EXPECT_EQ(edit->maxLength(), limit) << edit->objectName().toStdString();
+    }
+    EXPECT_FALSE(window.EditIDCommessaDMS->isEnabled());
+    EXPECT_FALSE(window.EditCodiceScheda->isEnabled());
+    EXPECT_TRUE(window.EditCodiceScheda->isReadOnly());
+    EXPECT_FALSE(window.EditCodiceOfficina->isEnabled());
+    EXPECT_FALSE(window.EditIDClienteDMS->isEnabled());
+    EXPECT_EQ(window.ComboBoxTipoCliente->count(), 2);
+    EXPECT_EQ(window.ComboBoxTipoCliente->itemText(0), QStringLiteral("Cliente Privato"));
+    EXPECT_EQ(window.ComboBoxTipoCliente->itemText(1), QStringLiteral("Azienda"));
+    EXPECT_EQ(window.ButtonConfigurazione->toolTip(), QStringLiteral("Configurazione..."));
+
+    // A text pasted far beyond the limit is cut at the limit.
+    window.EditTarga->setFocus();
+    window.EditTarga->insert(QString(5000, u'A'));
+    EXPECT_EQ(window.EditTarga->text(), QString(10, u'A'));
+}
+
+TEST_F(TavornoTest, TabOrderFollowsTheFormFromHeaderToBottomBar) {
+    TFormTavorno& window = avvia();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const QList<QWidget*> expected = {window.EditDescrizioneCommessa,
+                                      window.ComboBoxCodiceMercato,
+                                      window.ButtonConfigurazione,
+                                      window.ButtonCercaCommessePerData,
+                                      window.PageControlCommessa,
+                                      window.EditRagioneSociale,
+                                      window.ComboBoxTipoCliente,
+                                      window.EditCFPIVA,
+                                      window.ButtonValorizzaIDClienteDMS,
+                                      window.ButtonPrivacyCliente,
+                                      window.EditTarga,
+                                      window.ComboBoxMarche,
+                                      window.EditMVS,
+                                      window.EditTelaio,
+                                      window.ButtonChiudi,
+                                      window.ButtonGeneraXMLOdierno,
+                                      window.ButtonSalvaDatiCommessa};
+    QWidget* widget = window.EditDescrizioneCommessa;
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        do {
+            widget = widget->nextInFocusChain();
+        } while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isEnabled() ||
+                 !widget->isVisibleTo(&window) || widget->focusProxy());
+        // The pages take the focus on their tab bar.
+        const bool expectedWidget = widget == expected[i] || widget->parentWidget() == expected[i];
+        EXPECT_TRUE(expectedWidget) << "after " << expected[i - 1]->objectName().toStdString()
+                                    << " came " << widget->objectName().toStdString();
+    }
+    window.hide();
+}
+
+TEST_F(TavornoTest, ChiudiAndEscAskBeforeEndingTheProgram) {
+    TFormTavorno& window = avvia();
+    script.answer(false);
+    window.ButtonChiudi->click();
+    EXPECT_FALSE(script.ended());
+
+    script.answer(true);
+    QTest::keyClick(window.EditTarga, Qt::Key_Escape);
+    EXPECT_EQ(script.shown(),
+              (std::vector<Shown>{{QStringLiteral("question"), QString(), kDomandaChiusura},
+                                  {QStringLiteral("question"), QString(), kDomandaChiusura},
+                                  {QStringLiteral("end"), QString(), QString()}}));
+}
+
+TEST_F(TavornoTest, AFlagThatIsNoBooleanIsReportedAndCreationGoesOn) {
+    settings[QStringLiteral("CommesseGiaInviate")] = QStringLiteral("forse");
+    TFormTavorno& window = avvia();
+
+    EXPECT_EQ(script.shown(),
+              (std::vector<Shown>{{QStringLiteral("error"), QString(),
+                                   QStringLiteral("'forse' is not a valid boolean value")}}));
+    EXPECT_FALSE(window.GestisciCommesseInviate);
+    EXPECT_EQ(window.EditCodiceOfficina->text(), QStringLiteral("0123456"));
+    EXPECT_EQ(window.ComboBoxCodiceMercato->currentText(), QStringLiteral("Italia"));
+}
+
+TEST_F(TavornoTest, TrueInCapitalsCountsAsTrue) {
+    settings[QStringLiteral("CommesseGiaInviate")] = QStringLiteral("TRUE");
+    EXPECT_TRUE(avvia().GestisciCommesseInviate);
+}
+
+TEST_F(TavornoTest, SettingsAreReadAgainAfterTheDialogAndTheWindowComesBack) {
+    TFormTavorno& window = avvia();
+    window.show();
+    script.onModal([&](QObject& dialog) {
+        EXPECT_FALSE(window.isVisible()) << "the main window is hidden while the dialog is open";
+        auto& configurazione = dynamic_cast<TFormConfigurazione&>(dialog);
+        EXPECT_EQ(configurazione.ComboBoxMarcaAutorizzata->currentText(), QStringLiteral("FIAT"));
+        configurazione.EditSincom->setText(QStringLiteral("7777777"));
+        configurazione.CheckBoxVisualizzaCommesseInviate->setChecked(true);
+        configurazione.CheckBoxEnviroment->setChecked(true);
+        configurazione.ButtonSalva->click();
+        return configurazione.result();
+    });
+    script.answer(true);
+    window.ButtonConfigurazione->click();
+
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.EditCodiceOfficina->text(), QStringLiteral("7777777"));
+    EXPECT_EQ(window.CodiceOfficina, QStringLiteral("7777777"));
+    EXPECT_TRUE(window.GestisciCommesseInviate);
+    EXPECT_EQ(window.Enviroment, QStringLiteral("goldmain")) << "read at start-up only";
+    window.hide();
+}
+
+TEST_F(TavornoTest, CancelledDialogStillRereadsAndABadFlagKeepsThePreviousOne) {
+    TFormTavorno& window = avvia();
+    script.onModal([&](QObject& dialog) {
+        QMap<QString, QString> changed = settings;
+        changed[QStringLiteral("CodiceOfficina")] = QStringLiteral("5555555");
+        changed[QStringLiteral("UtenteDMS")] = QStringLiteral("altro.utente");
+        changed[QStringLiteral("CommesseGiaInviate")] = QStringLiteral("boh");
+        folder.writeSettings(changed);
+        dynamic_cast<TFormConfigurazione&>(dialog).ButtonAnnulla->click();
+        return 0;
+    });
+    window.ButtonConfigurazione->click();
+
+    EXPECT_EQ(script.texts().back(), QStringLiteral("'boh' is not a valid boolean value"));
+    EXPECT_EQ(window.UtenteDMS, QStringLiteral("altro.utente"));
+    EXPECT_FALSE(window.GestisciCommesseInviate);
+    EXPECT_EQ(window.EditCodiceOfficina->text(), QStringLiteral("0123456"))
+        << "not refreshed after the failed flag";
+}
+
+}  // namespace
