@@ -1,0 +1,31 @@
+#pragma once
+
+#include "export/ExportStore.h"
+#include "model/ClassListaCommesse.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Ids in the export document: "0" characters in front until the text is 9 characters
+// long (123 gives 000000123); a longer id is returned as it is.
+QString AggiungiZeriIdCommessa(const QString& id);
+QString AggiungiZeriIdInconveniente(const QString& id);
+
+// The form of a price in "FIXEDPRICE": "." as separator and, for an integer part of up to
+// five digits, three decimals (12,5 gives 12.500); never grown past 10 characters.
+QString FormattaPrezzo(const QString& prezzo);
+
+// The export document of the job orders, in list order, as it is saved. Customer and
+// vehicle of each job order are loaded from the store. Throws (a customer id that is not
+// a whole number, a missing customer, a database error) without any side effect.
+QByteArray buildExportXml(const TListaCommesse& lista, ExportStore& store);
+
+// The generation as "Genera XML Odierno", "Genera XML e Invia..." and the batch export
+// run it: builds the document of the list and writes it atomically to `exportFile`
+// (Paths::exportDocument() in the program).
+// - Returns false after showing "Non c'è alcuna Commessa da generare!" when the list is
+//   empty; nothing is written.
+// - Returns true after showing "XML generato con successo!".
+// - Throws TavornoError when the folder of `exportFile` is missing, when building fails or
+//   when writing fails; then the file is as it was before.
+bool GeneraXML(const TListaCommesse& lista, ExportStore& store, const QString& exportFile);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "export/ExportStore.h"
+#include "model/ClassListaCommesse.h"
+
+#include <QMap>
+#include <QStringList>
+#include <vector>
+
+// The job order store as the export sees it, in memory.
+class FakeExportStore : public ExportStore {
+public:
+    QMap<QString, TCliente> clienti;
+    QMap<int, TVeicolo> veicoli;
+    // The ids of each list marked as sent, one entry per call.
+    std::vector<QStringList> marked;
+
+    TCliente getClienteFromDB(const QString& idCliente) override {
+        return clienti.value(idCliente);
+    }
+    TVeicolo getVeicoloFromDB(int idVeicolo) override { return veicoli.value(idVeicolo); }
+    void ImpostaCommesseComeInviate(const TListaCommesse& lista) override;
+};
+
+TCommessa commessa(const QString& id, const QString& idCliente, int idVeicolo,
+                   std::vector<TInconveniente> inconvenienti = {});
+TInconveniente inconveniente(int id, const QString& descrizione, QChar codiceACarico,
+                             QChar tipoIntervento, std::vector<TOperazione> operazioni = {},
+                             std::vector<TRicambio> ricambi = {});
+TListaCommesse listaCommesse(const std::vector<TCommessa>& commesse);
+
+// Two job orders: 42 of a private customer who gave two consents, with a complaint with an
+// operation and one with a part; 43 of a company with no consent time and no complaint.
+// `store` gets their customers and vehicles.
+TListaCommesse twoJobOrders(FakeExportStore& store);
+
+// The document twoJobOrders gives, as saved.
+extern const char kTwoJobOrdersXml[];
+
+// Installs our uploader stand-in as the program expects it: Marlquist/Sendavo below
+// `workFolder`. Returns its path.
+QString installSendavo(const QString& workFolder);
