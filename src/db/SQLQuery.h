@@ -39,6 +39,8 @@ public:
 
     int columnCount() const;
     int columnIndex(const QString& name) const;  // -1 when the result has no such column
+    // The position of a column the statement must return; an error naming it otherwise.
+    int requireColumn(const QString& name) const;
     // By name; a name the statement does not return is an error, not an empty value.
     QString fieldText(const QString& name) const;
     qint64 fieldInteger(const QString& name) const;
@@ -52,7 +54,6 @@ private:
     };
 
     Prepared& prepared();
-    int requireColumn(const QString& name) const;
     void run();
     void step();
     [[noreturn]] void fail(int code);
