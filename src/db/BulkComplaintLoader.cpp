@@ -1,6 +1,7 @@
 #include "db/BulkComplaintLoader.h"
 
 #include "db/ComplaintRows.h"
+#include "db/RepeatedTexts.h"
 #include "db/UnitDB.h"
 
 #include <QScopeGuard>
@@ -102,7 +103,7 @@ void BulkComplaintLoader::caricaInconvenienti(const std::optional<QString>& data
         perInconveniente.insert(
             query.fieldInteger(colonne.idInconveniente),
             {inconveniente.FListaOperazioni.get(), inconveniente.FListaRicambi.get()});
-        commessa->lista->Add(inconveniente);
+        commessa->lista->Add(std::move(inconveniente));
     }
 }
 
@@ -113,10 +114,11 @@ void BulkComplaintLoader::caricaOperazioni(
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const ColonneOperazione colonne = ColonneOperazione::di(query);
     const int gruppo = query.requireColumn(QStringLiteral("IdGruppo"));
+    TestiRipetuti ripetuti;
     for (; !query.eof(); query.next()) {
         const auto liste = perInconveniente.constFind(query.fieldInteger(gruppo));
         if (liste != perInconveniente.cend()) {
-            liste->operazioni->Add(leggiOperazione(query, colonne));
+            liste->operazioni->Add(leggiOperazione(query, colonne, ripetuti));
         }
     }
 }
@@ -127,10 +129,11 @@ void BulkComplaintLoader::caricaRicambi(const std::optional<QString>& dataCommes
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const ColonneRicambio colonne = ColonneRicambio::di(query);
     const int gruppo = query.requireColumn(QStringLiteral("IdGruppo"));
+    TestiRipetuti ripetuti;
     for (; !query.eof(); query.next()) {
         const auto liste = perInconveniente.constFind(query.fieldInteger(gruppo));
         if (liste != perInconveniente.cend()) {
-            liste->ricambi->Add(leggiRicambio(query, colonne));
+            liste->ricambi->Add(leggiRicambio(query, colonne, ripetuti));
         }
     }
 }

@@ -1,13 +1,22 @@
 #include "db/ComplaintRows.h"
 
+#include "db/RepeatedTexts.h"
 #include "db/SQLQuery.h"
 
 QString testoCodice(QChar codice) {
     return codice.isNull() ? QString() : QString(codice);
 }
 
-QChar codiceDaTesto(const QString& testo) {
-    return testo.isEmpty() ? QChar() : testo.front();
+QChar leggiCodice(const TSQLQuery& query, int colonna) {
+    // An ASCII first byte is the character itself; anything else is decoded in full.
+    const QByteArrayView utf8 = query.fieldUtf8(colonna);
+    if (utf8.isEmpty()) {
+        return QChar();
+    }
+    if (static_cast<unsigned char>(utf8.front()) < 0x80) {
+        return QChar(static_cast<char16_t>(utf8.front()));
+    }
+    return query.fieldText(colonna).front();
 }
 
 ColonneInconveniente ColonneInconveniente::di(const TSQLQuery& query) {
@@ -24,8 +33,8 @@ TInconveniente leggiInconveniente(const TSQLQuery& query, const ColonneInconveni
     inconveniente.FIdInconveniente = static_cast<int>(query.fieldInteger(colonne.idInconveniente));
     inconveniente.FIdCommessaDMS = idCommessaDMS;
     inconveniente.FDescrizione = query.fieldText(colonne.descrizione);
-    inconveniente.FCodiceACarico = codiceDaTesto(query.fieldText(colonne.codiceACarico));
-    inconveniente.FTipoIntervento = codiceDaTesto(query.fieldText(colonne.tipoIntervento));
+    inconveniente.FCodiceACarico = leggiCodice(query, colonne.codiceACarico);
+    inconveniente.FTipoIntervento = leggiCodice(query, colonne.tipoIntervento);
     return inconveniente;
 }
 
@@ -38,13 +47,14 @@ ColonneOperazione ColonneOperazione::di(const TSQLQuery& query) {
             query.requireColumn(QStringLiteral("IdInconveniente"))};
 }
 
-TOperazione leggiOperazione(const TSQLQuery& query, const ColonneOperazione& colonne) {
+TOperazione leggiOperazione(const TSQLQuery& query, const ColonneOperazione& colonne,
+                            TestiRipetuti& ripetuti) {
     TOperazione operazione = TOperazione::Create(-1, -1, QString(), QString(), QString(), QChar());
     operazione.FIdOperazione = static_cast<int>(query.fieldInteger(colonne.idOperazione));
-    operazione.Fprezzo = query.fieldText(colonne.prezzo);
-    operazione.Fcodice = query.fieldText(colonne.codiceOperazione);
-    operazione.Fdescrizione = query.fieldText(colonne.descrizione);
-    operazione.FcodiceACarico = codiceDaTesto(query.fieldText(colonne.codiceACarico));
+    operazione.Fprezzo = ripetuti.testo(query, colonne.prezzo);
+    operazione.Fcodice = ripetuti.testo(query, colonne.codiceOperazione);
+    operazione.Fdescrizione = ripetuti.testo(query, colonne.descrizione);
+    operazione.FcodiceACarico = leggiCodice(query, colonne.codiceACarico);
     operazione.FIdInconveniente = static_cast<int>(query.fieldInteger(colonne.idInconveniente));
     return operazione;
 }
@@ -57,12 +67,13 @@ ColonneRicambio ColonneRicambio::di(const TSQLQuery& query) {
             query.requireColumn(QStringLiteral("IdInconveniente"))};
 }
 
-TRicambio leggiRicambio(const TSQLQuery& query, const ColonneRicambio& colonne) {
+TRicambio leggiRicambio(const TSQLQuery& query, const ColonneRicambio& colonne,
+                        TestiRipetuti& ripetuti) {
     TRicambio ricambio = TRicambio::Create(-1, -1, QString(), QString(), QChar());
     ricambio.FIdRicambio = static_cast<int>(query.fieldInteger(colonne.idRicambio));
-    ricambio.FCodiceRicambio = query.fieldText(colonne.codiceRicambio);
-    ricambio.FDescrizione = query.fieldText(colonne.descrizione);
-    ricambio.FCodiceACarico = codiceDaTesto(query.fieldText(colonne.codiceACarico));
+    ricambio.FCodiceRicambio = ripetuti.testo(query, colonne.codiceRicambio);
+    ricambio.FDescrizione = ripetuti.testo(query, colonne.descrizione);
+    ricambio.FCodiceACarico = leggiCodice(query, colonne.codiceACarico);
     ricambio.FIdInconveniente = static_cast<int>(query.fieldInteger(colonne.idInconveniente));
     return ricambio;
 }

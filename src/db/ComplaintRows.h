@@ -8,6 +8,7 @@
 #include <QString>
 
 class TSQLQuery;
+class TestiRipetuti;
 
 // How a row of Inconveniente, Operazione or Ricambio becomes a record. The loaders of one
 // job order and the loaders of many job orders share these, so both build the very same
@@ -17,7 +18,7 @@ class TSQLQuery;
 // (no code) is stored as empty text and an empty or NULL value reads back as the null
 // character.
 QString testoCodice(QChar codice);
-QChar codiceDaTesto(const QString& testo);
+QChar leggiCodice(const TSQLQuery& query, int colonna);
 
 struct ColonneInconveniente {
     int idInconveniente;
@@ -40,7 +41,10 @@ struct ColonneOperazione {
     int idInconveniente;
     static ColonneOperazione di(const TSQLQuery& query);
 };
-TOperazione leggiOperazione(const TSQLQuery& query, const ColonneOperazione& colonne);
+// Price, code and description are texts that repeat across operations: shared through
+// `ripetuti`.
+TOperazione leggiOperazione(const TSQLQuery& query, const ColonneOperazione& colonne,
+                            TestiRipetuti& ripetuti);
 
 struct ColonneRicambio {
     int idRicambio;
@@ -50,4 +54,6 @@ struct ColonneRicambio {
     int idInconveniente;
     static ColonneRicambio di(const TSQLQuery& query);
 };
-TRicambio leggiRicambio(const TSQLQuery& query, const ColonneRicambio& colonne);
+// Code and description are shared through `ripetuti`.
+TRicambio leggiRicambio(const TSQLQuery& query, const ColonneRicambio& colonne,
+                        TestiRipetuti& ripetuti);

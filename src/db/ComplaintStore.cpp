@@ -1,6 +1,7 @@
 #include "db/ComplaintStore.h"
 
 #include "db/ComplaintRows.h"
+#include "db/RepeatedTexts.h"
 #include "db/TransactionGuard.h"
 #include "db/UnitDB.h"
 
@@ -196,7 +197,7 @@ std::shared_ptr<TListaInconvenienti> ComplaintStore::getListaInconvenientiFromDB
         TInconveniente inconveniente = leggiInconveniente(query, colonne, commessa.FIDCommessaDMS);
         inconveniente.FListaOperazioni = getListaOperazioniFromDB(inconveniente.FIdInconveniente);
         inconveniente.FListaRicambi = getListaRicambiFromDB(inconveniente.FIdInconveniente);
-        lista->Add(inconveniente);
+        lista->Add(std::move(inconveniente));
     }
     return lista;
 }
@@ -213,8 +214,9 @@ std::shared_ptr<TListaOperazioni> ComplaintStore::getListaOperazioniFromDB(int i
     query.open();
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const ColonneOperazione colonne = ColonneOperazione::di(query);
+    TestiRipetuti ripetuti;
     for (; !query.eof(); query.next()) {
-        lista->Add(leggiOperazione(query, colonne));
+        lista->Add(leggiOperazione(query, colonne, ripetuti));
     }
     return lista;
 }
@@ -231,8 +233,9 @@ std::shared_ptr<TListaRicambi> ComplaintStore::getListaRicambiFromDB(int idIncon
     query.open();
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const ColonneRicambio colonne = ColonneRicambio::di(query);
+    TestiRipetuti ripetuti;
     for (; !query.eof(); query.next()) {
-        lista->Add(leggiRicambio(query, colonne));
+        lista->Add(leggiRicambio(query, colonne, ripetuti));
     }
     return lista;
 }

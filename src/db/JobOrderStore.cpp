@@ -3,6 +3,7 @@
 #include "db/BareValue.h"
 #include "db/BulkComplaintLoader.h"
 #include "db/ComplaintStore.h"
+#include "db/RepeatedTexts.h"
 #include "db/TransactionGuard.h"
 #include "db/UnitDB.h"
 #include "platform/Errors.h"
@@ -125,6 +126,8 @@ TListaCommesse JobOrderStore::caricaCommesse(TSQLQuery& query, const std::option
         const int marketCode = query.requireColumn(QStringLiteral("MarketCode"));
         const int idCliente = query.requireColumn(QStringLiteral("IdCliente"));
         const int idVeicolo = query.requireColumn(QStringLiteral("IdVeicolo"));
+        // Many job orders share a date and a market.
+        TestiRipetuti ripetuti;
         for (; !query.eof(); query.next()) {
             TCommessa commessa =
                 TCommessa::Create(QString(), QString(), QString(), QString(), QString(), QString(),
@@ -132,15 +135,15 @@ TListaCommesse JobOrderStore::caricaCommesse(TSQLQuery& query, const std::option
             commessa.FIDCommessaDMS = query.fieldText(idCommessa);
             commessa.FDescrizioneCommessa = query.fieldText(descrizione);
             commessa.FCodiceOfficina = codiceOfficina_;
-            commessa.FCodiceMercato = query.fieldText(marketCode);
-            commessa.FDataCommessa = query.fieldText(dataCommessa);
+            commessa.FCodiceMercato = ripetuti.testo(query, marketCode);
+            commessa.FDataCommessa = ripetuti.testo(query, dataCommessa);
             commessa.FIdCliente = AggiungiZeriIdCliente(query.fieldText(idCliente));
             commessa.FCodiceScheda = query.fieldText(codiceScheda);
             commessa.FIdScheda = static_cast<int>(query.fieldInteger(idScheda));
             commessa.FIdVeicolo = static_cast<int>(query.fieldInteger(idVeicolo));
             commessa.FListaInconvenienti =
                 inconvenienti.listaPer(query.fieldInteger(idCommessa), commessa.FIDCommessaDMS);
-            commesse.Add(commessa);
+            commesse.Add(std::move(commessa));
         }
     }
     inconvenienti.carica(data);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <QVariant>
@@ -45,6 +46,9 @@ public:
     QString fieldText(const QString& name) const;
     qint64 fieldInteger(const QString& name) const;
     QString fieldText(int column) const;
+    // The UTF-8 bytes of a column of the current row, valid until the query moves on; empty
+    // for NULL and when there is no row. For loaders that share repeated texts.
+    QByteArrayView fieldUtf8(int column) const;
     qint64 fieldInteger(int column) const;
 
 private:
