@@ -166,6 +166,16 @@ QString TSQLQuery::fieldText(int column) const {
     return QString::fromUtf8(text, sqlite3_column_bytes(current_->statement, column));
 }
 
+QByteArrayView TSQLQuery::fieldUtf8(int column) const {
+    if (!onRow_ || column < 0) {
+        return QByteArrayView();
+    }
+    const auto* text =
+        reinterpret_cast<const char*>(sqlite3_column_text(current_->statement, column));
+    return QByteArrayView(text,
+                          text == nullptr ? 0 : sqlite3_column_bytes(current_->statement, column));
+}
+
 qint64 TSQLQuery::fieldInteger(int column) const {
     if (!onRow_ || column < 0) {
         return 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <QVariant>
@@ -39,10 +40,15 @@ public:
 
     int columnCount() const;
     int columnIndex(const QString& name) const;  // -1 when the result has no such column
+    // The position of a column the statement must return; an error naming it otherwise.
+    int requireColumn(const QString& name) const;
     // By name; a name the statement does not return is an error, not an empty value.
     QString fieldText(const QString& name) const;
     qint64 fieldInteger(const QString& name) const;
     QString fieldText(int column) const;
+    // The UTF-8 bytes of a column of the current row, valid until the query moves on; empty
+    // for NULL and when there is no row. For loaders that share repeated texts.
+    QByteArrayView fieldUtf8(int column) const;
     qint64 fieldInteger(int column) const;
 
 private:
@@ -52,7 +58,6 @@ private:
     };
 
     Prepared& prepared();
-    int requireColumn(const QString& name) const;
     void run();
     void step();
     [[noreturn]] void fail(int code);

@@ -26,6 +26,8 @@ public:
     }
 
     void Add(const Record& record) { items_.push_back(record); }
+    // For loaders that build a record only to append it.
+    void Add(Record&& record) { items_.push_back(std::move(record)); }
 
     void AddToIndex(const Record& record, int Index) {
         if (Index < 0 || Index > Count()) {

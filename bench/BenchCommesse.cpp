@@ -1,0 +1,279 @@
+// Times the job order loaders on a prepared database (see GeneraDatabase.cpp) against the
+// floor: reading the same rows, joined as the loaders need them, with one plain statement
+// per table through the SQLite C API and nothing built from them.
+//
+//   tavorno-bench PERCORSO
+
+#include "db/ComplaintStore.h"
+#include "db/JobOrderStore.h"
+#include "db/UnitDB.h"
+#include "platform/Errors.h"
+
+#include <sqlite3.h>
+#include <sys/resource.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTextStream>
+#include <algorithm>
+#include <functional>
+#include <map>
+
+namespace {
+
+// The rows of the job orders, their complaints, operations and parts: for every job order,
+// for the job orders of a date (?1) and for the job order of one card (?1).
+const char* const kPavimentoTutte[] = {
+    "SELECT IDCommessaDMS, DescrizioneCommessa, CodiceScheda, Commessa.IdScheda, DataCommessa, "
+    "MarketCode, Commessa.IdCliente, Commessa.IdVeicolo FROM Commessa, Scheda WHERE "
+    "Commessa.IdScheda = Scheda.IdScheda",
+    "SELECT IdInconveniente, IdCommessa, Descrizione, CodiceACarico, TipoIntervento FROM "
+    "Inconveniente, Commessa WHERE Inconveniente.IdCommessa = Commessa.IDCommessaDMS",
+    "SELECT IdOperazione, Prezzo, CodiceOperazione, Operazione.Descrizione, "
+    "Operazione.CodiceACarico, Operazione.IdInconveniente FROM Operazione, Inconveniente WHERE "
+    "Inconveniente.IdInconveniente = Operazione.IdInconveniente",
+    "SELECT IdRicambio, CodiceRicambio, Ricambio.Descrizione, Ricambio.CodiceACarico, "
+    "Ricambio.IdInconveniente FROM Ricambio, Inconveniente WHERE Inconveniente.IdInconveniente "
+    "= Ricambio.IdInconveniente",
+};
+
+const char* const kPavimentoData[] = {
+    "SELECT IDCommessaDMS, DescrizioneCommessa, CodiceScheda, Commessa.IdScheda, DataCommessa, "
+    "MarketCode, Commessa.IdCliente, Commessa.IdVeicolo FROM Commessa, Scheda WHERE "
+    "Commessa.IdScheda = Scheda.IdScheda AND Commessa.DataCommessa = ?1",
+    "SELECT IdInconveniente, IdCommessa, Descrizione, CodiceACarico, TipoIntervento FROM "
+    "Inconveniente, Commessa WHERE Inconveniente.IdCommessa = Commessa.IDCommessaDMS AND "
+    "Commessa.DataCommessa = ?1",
+    "SELECT IdOperazione, Prezzo, CodiceOperazione, Operazione.Descrizione, "
+    "Operazione.CodiceACarico, Operazione.IdInconveniente FROM Operazione, Inconveniente, "
+    "Commessa WHERE Inconveniente.IdInconveniente = Operazione.IdInconveniente AND "
+    "Inconveniente.IdCommessa = Commessa.IDCommessaDMS AND Commessa.DataCommessa = ?1",
+    "SELECT IdRicambio, CodiceRicambio, Ricambio.Descrizione, Ricambio.CodiceACarico, "
+    "Ricambio.IdInconveniente FROM Ricambio, Inconveniente, Commessa WHERE "
+    "Inconveniente.IdInconveniente = Ricambio.IdInconveniente AND Inconveniente.IdCommessa = "
+    "Commessa.IDCommessaDMS AND Commessa.DataCommessa = ?1",
+};
+
+const char* const kPavimentoScheda[] = {
+    "SELECT IDCommessaDMS, DescrizioneCommessa, CodiceScheda, Commessa.IdScheda, DataCommessa, "
+    "MarketCode, Commessa.IdCliente, Commessa.IdVeicolo, StatoInvio FROM Commessa, Scheda "
+    "WHERE Commessa.IdScheda = Scheda.IdScheda AND Scheda.IdScheda = ?1",
+    "SELECT IdInconveniente, IdCommessa, Descrizione, CodiceACarico, TipoIntervento FROM "
+    "Inconveniente, Commessa WHERE Inconveniente.IdCommessa = Commessa.IDCommessaDMS AND "
+    "Commessa.IdScheda = ?1",
+    "SELECT IdOperazione, Prezzo, CodiceOperazione, Operazione.Descrizione, "
+    "Operazione.CodiceACarico, Operazione.IdInconveniente FROM Operazione, Inconveniente, "
+    "Commessa WHERE Inconveniente.IdInconveniente = Operazione.IdInconveniente AND "
+    "Inconveniente.IdCommessa = Commessa.IDCommessaDMS AND Commessa.IdScheda = ?1",
+    "SELECT IdRicambio, CodiceRicambio, Ricambio.Descrizione, Ricambio.CodiceACarico, "
+    "Ricambio.IdInconveniente FROM Ricambio, Inconveniente, Commessa WHERE "
+    "Inconveniente.IdInconveniente = Ricambio.IdInconveniente AND Inconveniente.IdCommessa = "
+    "Commessa.IDCommessaDMS AND Commessa.IdScheda = ?1",
+};
+
+// Keeps the compiler from skipping reads whose results nobody looks at.
+volatile qint64 gControllo = 0;
+
+class Pavimento {
+public:
+    explicit Pavimento(const QString& percorso) {
+        if (sqlite3_open_v2(percorso.toUtf8().constData(), &db_, SQLITE_OPEN_READONLY, nullptr) !=
+            SQLITE_OK) {
+            throw TavornoError(QStringLiteral("Impossibile aprire %1").arg(percorso));
+        }
+    }
+    ~Pavimento() {
+        for (const auto& [sql, st] : preparate_) {
+            sqlite3_finalize(st);
+        }
+        sqlite3_close_v2(db_);
+    }
+    Pavimento(const Pavimento&) = delete;
+    Pavimento& operator=(const Pavimento&) = delete;
+
+    // Steps through every row of the four statements and reads each column once, integers
+    // as integers and everything else as text. Statements are prepared once, as the
+    // program's are.
+    void leggi(const char* const (&istruzioni)[4],
+               const std::function<void(sqlite3_stmt*)>& vincola) {
+        qint64 controllo = 0;
+        for (const char* sql : istruzioni) {
+            sqlite3_stmt* st = preparata(sql);
+            vincola(st);
+            const int colonne = sqlite3_column_count(st);
+            while (sqlite3_step(st) == SQLITE_ROW) {
+                for (int i = 0; i < colonne; ++i) {
+                    if (sqlite3_column_type(st, i) == SQLITE_INTEGER) {
+                        controllo += sqlite3_column_int64(st, i);
+                    } else {
+                        sqlite3_column_text(st, i);
+                        controllo += sqlite3_column_bytes(st, i);
+                    }
+                }
+            }
+            sqlite3_reset(st);
+        }
+        gControllo = gControllo + controllo;
+    }
+
+    QString testo(const char* sql) {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db_, sql, -1, &st, nullptr);
+        QString risultato;
+        if (sqlite3_step(st) == SQLITE_ROW) {
+            risultato =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        }
+        sqlite3_finalize(st);
+        return risultato;
+    }
+
+private:
+    sqlite3_stmt* preparata(const char* sql) {
+        sqlite3_stmt*& st = preparate_[sql];
+        if (st == nullptr && sqlite3_prepare_v2(db_, sql, -1, &st, nullptr) != SQLITE_OK) {
+            throw TavornoError(QString::fromUtf8(sqlite3_errmsg(db_)));
+        }
+        return st;
+    }
+
+    sqlite3* db_ = nullptr;
+    std::map<const char*, sqlite3_stmt*> preparate_;
+};
+
+// The best of `volte` runs, in milliseconds: the least disturbed by the rest of the machine.
+// What a run returns is released after the clock stops: freeing is not part of loading.
+template <typename Lavoro>
+double migliore(int volte, Lavoro lavoro) {
+    double meglio = 1e300;
+    for (int i = 0; i < volte; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        [[maybe_unused]] const auto risultato = lavoro();
+        meglio = std::min(meglio, static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    return meglio;
+}
+
+double piccoMemoriaMB() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return static_cast<double>(uso.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
+
+void riga(QTextStream& out, const QString& nome, double ms, double pavimento,
+          const QString& obiettivo) {
+    out << nome.leftJustified(44) << QString::number(ms, 'f', 2).rightJustified(11) << " ms"
+        << QString::number(pavimento, 'f', 2).rightJustified(11) << " ms"
+        << QString::number(ms / pavimento, 'f', 2).rightJustified(8) << "x   " << obiettivo << '\n';
+    out.flush();
+}
+
+void misura(const QString& percorso) {
+    QTextStream out(stdout);
+    Pavimento pavimento(percorso);
+    const QString conteggi = pavimento.testo(
+        "SELECT (SELECT count(*) FROM Commessa) || ' commesse, ' || (SELECT count(*) FROM "
+        "Inconveniente) || ' inconvenienti, ' || (SELECT count(*) FROM Operazione) || ' "
+        "operazioni, ' || (SELECT count(*) FROM Ricambio) || ' ricambi'");
+    const QString giornoPieno = pavimento.testo(
+        "SELECT DataCommessa FROM Commessa GROUP BY DataCommessa ORDER BY count(*) DESC, "
+        "DataCommessa LIMIT 1");
+    const QString commesseGiornoPieno =
+        pavimento.testo(QStringLiteral("SELECT count(*) FROM Commessa WHERE DataCommessa = '%1'")
+                            .arg(giornoPieno)
+                            .toUtf8()
+                            .constData());
+    const int idSchede = pavimento.testo("SELECT MAX(IdScheda) FROM Scheda").toInt();
+    out << "Database: " << percorso << " (" << conteggi << ")\n"
+        << "Giorno più pieno: " << giornoPieno << " (" << commesseGiornoPieno << " commesse)\n\n"
+        << QStringLiteral("Operazione").leftJustified(44) << "      tempo   "
+        << "  pavimento "
+        << "   rapporto   obiettivo\n";
+
+    TDataModule1 dm;
+    dm.SQLConnection1.setDatabase(percorso);
+    ComplaintStore complaints(dm);
+    JobOrderStore jobOrders(dm, complaints);
+    jobOrders.setCodiceOfficina(QStringLiteral("0123456"));
+    const auto nessunVincolo = [](sqlite3_stmt*) {};
+
+    // Once each to bring the file into the cache, then measured.
+    pavimento.leggi(kPavimentoTutte, nessunVincolo);
+    jobOrders.getAllCommesseFromDB();
+    const double pavimentoTutte = migliore(3, [&] {
+        pavimento.leggi(kPavimentoTutte, nessunVincolo);
+        return 0;
+    });
+    const double tutte = migliore(3, [&] { return jobOrders.getAllCommesseFromDB(); });
+    const double picco = piccoMemoriaMB();
+    riga(out, QStringLiteral("getAllCommesseFromDB"), tutte, pavimentoTutte,
+         QStringLiteral("entro 2x"));
+
+    const QStringList data = giornoPieno.split(u'-');
+    const QByteArray dataUtf8 = giornoPieno.toUtf8();
+    const double pavimentoGiorno = migliore(50, [&] {
+        pavimento.leggi(kPavimentoData, [&](sqlite3_stmt* st) {
+            sqlite3_bind_text(st, 1, dataUtf8.constData(), -1, SQLITE_STATIC);
+        });
+        return 0;
+    });
+    const double giorno = migliore(50, [&] {
+        return jobOrders.getListaCommesseFromDB(data[0], QString::number(data[1].toInt()),
+                                                QString::number(data[2].toInt()));
+    });
+    riga(out, QStringLiteral("getListaCommesseFromDB (%1)").arg(giornoPieno), giorno,
+         pavimentoGiorno, QStringLiteral("sotto 20 ms"));
+
+    constexpr int kSchede = 500;
+    const auto scheda = [&](int i) { return 1 + static_cast<int>((i * 7919LL) % idSchede); };
+    const double pavimentoScheda = migliore(3, [&] {
+        for (int i = 0; i < kSchede; ++i) {
+            pavimento.leggi(kPavimentoScheda,
+                            [&](sqlite3_stmt* st) { sqlite3_bind_int(st, 1, scheda(i)); });
+        }
+        return 0;
+    });
+    const double unaScheda = migliore(3, [&] {
+        std::vector<TCommessa> lette;
+        for (int i = 0; i < kSchede; ++i) {
+            lette.push_back(jobOrders.getCommessaFromIdScheda(scheda(i)));
+        }
+        return lette;
+    });
+    riga(out, QStringLiteral("getCommessaFromIdScheda (media su %1)").arg(kSchede),
+         unaScheda / kSchede, pavimentoScheda / kSchede, QString());
+
+    // For comparison: the whole list with the complaints of each job order loaded one by one.
+    const TListaCommesse lista = jobOrders.getAllCommesseFromDB();
+    const double unoPerUno = migliore(1, [&] {
+        std::vector<std::shared_ptr<TListaInconvenienti>> liste;
+        for (const TCommessa& commessa : lista) {
+            liste.push_back(complaints.getListaInconvenientiFromDB(commessa));
+        }
+        return liste;
+    });
+    riga(out, QStringLiteral("inconvenienti commessa per commessa"), unoPerUno, pavimentoTutte,
+         QStringLiteral("(solo confronto)"));
+
+    out << "\nPicco di memoria con l'elenco completo (ru_maxrss): "
+        << QString::number(picco, 'f', 0) << " MB   obiettivo: sotto 500 MB\n";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    const QStringList argomenti = QCoreApplication::arguments().mid(1);
+    if (argomenti.size() != 1) {
+        QTextStream(stderr) << "Uso: tavorno-bench PERCORSO\n";
+        return 2;
+    }
+    try {
+        misura(argomenti[0]);
+    } catch (const std::exception& error) {
+        QTextStream(stderr) << errorMessage(error) << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/ClassListaInconvenienti.h"
+
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class TDataModule1;
+
+// Loads the complaints, operations and parts of many job orders with one statement per
+// table instead of 1 + 2n statements per job order, and groups the rows in memory. The
+// records, lists and orders are those the per-job-order loaders of the complaint store
+// give: the same rows (the same joins), read by the same row readers, each list in the
+// order of its row ids, which is the order the per-job-order statements return.
+class BulkComplaintLoader {
+public:
+    explicit BulkComplaintLoader(TDataModule1& dataModule) : dm_(dataModule) {}
+
+    // The complaint list that the job order with this id is to hold; filled by carica().
+    std::shared_ptr<TListaInconvenienti> listaPer(qint64 idCommessa, const QString& idCommessaDMS);
+
+    // Reads the complaints of every job order (or, with a date, of that date's job orders)
+    // into the lists handed out. Rows of job orders not asked for are skipped.
+    void carica(const std::optional<QString>& dataCommessa);
+
+private:
+    struct ListeInconveniente {
+        TListaOperazioni* operazioni;
+        TListaRicambi* ricambi;
+    };
+    struct ListaCommessa {
+        std::shared_ptr<TListaInconvenienti> lista;
+        QString idCommessaDMS;
+    };
+
+    void caricaInconvenienti(const std::optional<QString>& dataCommessa,
+                             QHash<qint64, ListeInconveniente>& perInconveniente);
+    void caricaOperazioni(const std::optional<QString>& dataCommessa,
+                          const QHash<qint64, ListeInconveniente>& perInconveniente);
+    void caricaRicambi(const std::optional<QString>& dataCommessa,
+                       const QHash<qint64, ListeInconveniente>& perInconveniente);
+
+    TDataModule1& dm_;
+    QHash<qint64, ListaCommessa> perCommessa_;
+};

@@ -1,0 +1,413 @@
+#include "db/JobOrderStore.h"
+
+#include "db/BareValue.h"
+#include "db/BulkComplaintLoader.h"
+#include "db/ComplaintStore.h"
+#include "db/RepeatedTexts.h"
+#include "db/TransactionGuard.h"
+#include "db/UnitDB.h"
+#include "platform/Errors.h"
+
+#include <QScopeGuard>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+const QString kCodiceCliente = QStringLiteral("Il codice cliente");
+const QString kCodiceMercato = QStringLiteral("Il codice mercato");
+
+// A month or day as two digits, as DataCommessa holds it (7 becomes 07).
+QString dueCifre(const QString& numero, const QString& cosa) {
+    bool ok = false;
+    const int valore = numero.toInt(&ok);
+    if (!ok || valore < 0) {
+        throw ConversionError(
+            QStringLiteral("Data non valida: %1 \"%2\" non è un numero.").arg(cosa, numero));
+    }
+    return QStringLiteral("%1").arg(valore, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+JobOrderStore::JobOrderStore(TDataModule1& dataModule, ComplaintStore& complaints)
+    : dm_(dataModule), complaints_(complaints) {}
+
+bool JobOrderStore::haRighe(const QString& sql, const QString& parametro, const QString& valore) {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(sql);
+    query.setParamText(parametro, valore);
+    query.open();
+    const bool trovata = !query.eof();
+    query.close();
+    return trovata;
+}
+
+qint64 JobOrderStore::leggiIntero(const QString& sql, const QString& parametro,
+                                  const QString& valore) {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(sql);
+    query.setParamText(parametro, valore);
+    query.open();
+    const qint64 risultato = query.fieldInteger(0);
+    query.close();
+    return risultato;
+}
+
+bool JobOrderStore::EsisteScheda(const QString& codiceScheda) {
+    return haRighe(
+        QStringLiteral("SELECT IdScheda FROM Scheda WHERE CodiceScheda = :CodiceScheda;"),
+        QStringLiteral("CodiceScheda"), codiceScheda);
+}
+
+int JobOrderStore::GetIdSchedaFromScheda(const QString& codiceScheda) {
+    return static_cast<int>(leggiIntero(
+        QStringLiteral("SELECT IdScheda FROM Scheda WHERE CodiceScheda = :CodiceScheda;"),
+        QStringLiteral("CodiceScheda"), codiceScheda));
+}
+
+QString JobOrderStore::GetCodiceSchedaFromId(int idScheda) {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral("SELECT CodiceScheda FROM Scheda WHERE IdScheda = :IdScheda;"));
+    query.setParamInteger(QStringLiteral("IdScheda"), idScheda);
+    query.open();
+    const QString codice = query.fieldText(QStringLiteral("CodiceScheda"));
+    query.close();
+    return codice;
+}
+
+TCommessa JobOrderStore::getCommessaFromIdScheda(int idScheda) {
+    const QString codiceScheda = GetCodiceSchedaFromId(idScheda);
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral(
+        "SELECT IDCommessaDMS, Commessa.IdScheda, DescrizioneCommessa, DataCommessa, "
+        "MarketCode, Commessa.IdCliente, Commessa.IdVeicolo, StatoInvio FROM Commessa INNER "
+        "JOIN Scheda ON Scheda.IdScheda = Commessa.IdScheda WHERE Scheda.IdScheda = "
+        ":IdScheda"));
+    query.setParamInteger(QStringLiteral("IdScheda"), idScheda);
+    query.open();
+    TCommessa commessa =
+        TCommessa::Create(query.fieldText(QStringLiteral("IDCommessaDMS")),
+                          query.fieldText(QStringLiteral("DescrizioneCommessa")), codiceOfficina_,
+                          query.fieldText(QStringLiteral("MarketCode")), codiceScheda,
+                          query.fieldText(QStringLiteral("DataCommessa")),
+                          AggiungiZeriIdCliente(query.fieldText(QStringLiteral("IdCliente"))),
+                          static_cast<int>(query.fieldInteger(QStringLiteral("IdScheda"))),
+                          static_cast<int>(query.fieldInteger(QStringLiteral("IdVeicolo"))),
+                          nullptr, query.fieldInteger(QStringLiteral("StatoInvio")) != 0);
+    query.close();
+    commessa.FListaInconvenienti = complaints_.getListaInconvenientiFromDB(commessa);
+    return commessa;
+}
+
+TListaCommesse JobOrderStore::getAllCommesseFromDB() {
+    return caricaCommesse(dm_.SQLQueryGetListaTutteCommesse, std::nullopt);
+}
+
+TListaCommesse JobOrderStore::getListaCommesseFromDB(const QString& anno, const QString& mese,
+                                                     const QString& giorno) {
+    const QString data = anno + u'-' + dueCifre(mese, QStringLiteral("il mese")) + u'-' +
+                         dueCifre(giorno, QStringLiteral("il giorno"));
+    dm_.SQLQueryGetListaCommessePerData.setParamText(QStringLiteral("DATECOMM"), data);
+    return caricaCommesse(dm_.SQLQueryGetListaCommessePerData, data);
+}
+
+TListaCommesse JobOrderStore::caricaCommesse(TSQLQuery& query, const std::optional<QString>& data) {
+    TListaCommesse commesse;
+    BulkComplaintLoader inconvenienti(dm_);
+    {
+        query.open();
+        auto closeQuery = qScopeGuard([&] { query.close(); });
+        const int idCommessa = query.requireColumn(QStringLiteral("IDCommessaDMS"));
+        const int descrizione = query.requireColumn(QStringLiteral("DescrizioneCommessa"));
+        const int codiceScheda = query.requireColumn(QStringLiteral("CodiceScheda"));
+        const int idScheda = query.requireColumn(QStringLiteral("IdScheda"));
+        const int dataCommessa = query.requireColumn(QStringLiteral("DataCommessa"));
+        const int marketCode = query.requireColumn(QStringLiteral("MarketCode"));
+        const int idCliente = query.requireColumn(QStringLiteral("IdCliente"));
+        const int idVeicolo = query.requireColumn(QStringLiteral("IdVeicolo"));
+        // Many job orders share a date and a market.
+        TestiRipetuti ripetuti;
+        for (; !query.eof(); query.next()) {
+            TCommessa commessa =
+                TCommessa::Create(QString(), QString(), QString(), QString(), QString(), QString(),
+                                  QString(), -1, -1, nullptr, false);
+            commessa.FIDCommessaDMS = query.fieldText(idCommessa);
+            commessa.FDescrizioneCommessa = query.fieldText(descrizione);
+            commessa.FCodiceOfficina = codiceOfficina_;
+            commessa.FCodiceMercato = ripetuti.testo(query, marketCode);
+            commessa.FDataCommessa = ripetuti.testo(query, dataCommessa);
+            commessa.FIdCliente = AggiungiZeriIdCliente(query.fieldText(idCliente));
+            commessa.FCodiceScheda = query.fieldText(codiceScheda);
+            commessa.FIdScheda = static_cast<int>(query.fieldInteger(idScheda));
+            commessa.FIdVeicolo = static_cast<int>(query.fieldInteger(idVeicolo));
+            commessa.FListaInconvenienti =
+                inconvenienti.listaPer(query.fieldInteger(idCommessa), commessa.FIDCommessaDMS);
+            commesse.Add(std::move(commessa));
+        }
+    }
+    inconvenienti.carica(data);
+    return commesse;
+}
+
+bool JobOrderStore::IsCommessaSent(const QString& idCommessaDMS) {
+    return leggiIntero(
+               QStringLiteral("SELECT StatoInvio FROM Commessa WHERE IDCommessaDMS = :IdCommessa"),
+               QStringLiteral("IdCommessa"), idCommessaDMS) != 0;
+}
+
+QString JobOrderStore::getMaxIdCommessa() {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral("SELECT MAX(IDCommessaDMS) FROM Commessa"));
+    query.open();
+    const QString id = query.fieldText(0);
+    query.close();
+    return id;
+}
+
+QString JobOrderStore::InserisciCommessaNelDB(const TCommessa& commessa) {
+    const qint64 codiceMercato = requireWholeNumber(commessa.FCodiceMercato, kCodiceMercato);
+    const qint64 idCliente = requireWholeNumber(commessa.FIdCliente, kCodiceCliente);
+    // The largest id is the row just written only while no one else can write in between.
+    TransactionGuard transaction(dm_.SQLConnection1);
+    TSQLQuery& query = dm_.SQLQueryInsertCommessa;
+    query.setParamInteger(QStringLiteral("IdScheda"), commessa.FIdScheda);
+    query.setParamText(QStringLiteral("DescrizioneCommessa"), commessa.FDescrizioneCommessa);
+    query.setParamInteger(QStringLiteral("MarketCode"), codiceMercato);
+    query.setParamInteger(QStringLiteral("IdCliente"), idCliente);
+    query.setParamInteger(QStringLiteral("IdVeicolo"), commessa.FIdVeicolo);
+    query.execute();
+    const QString id = getMaxIdCommessa();
+    transaction.commit();
+    return id;
+}
+
+void JobOrderStore::AggiornaDescrizioneCommessa(const TCommessa& commessa,
+                                                const TCliente& cliente) {
+    const qint64 idCommessa =
+        requireWholeNumber(commessa.FIDCommessaDMS, QStringLiteral("Il numero della commessa"));
+    TransactionGuard transaction(dm_.SQLConnection1);
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(
+        QStringLiteral("UPDATE Commessa SET DescrizioneCommessa = :Descrizione WHERE "
+                       "IDCommessaDMS = :IdCommessa;"));
+    query.setParamText(QStringLiteral("Descrizione"), commessa.FDescrizioneCommessa);
+    query.setParamInteger(QStringLiteral("IdCommessa"), idCommessa);
+    query.execute();
+    AggiornaClienteNelDB(cliente);
+    transaction.commit();
+}
+
+bool JobOrderStore::EsisteCliente(const QString& idCliente) {
+    return haRighe(QStringLiteral("SELECT IdCliente FROM Cliente WHERE IdCliente = :IdCliente"),
+                   QStringLiteral("IdCliente"), idCliente);
+}
+
+TCliente JobOrderStore::getClienteFromDB(const QString& idCliente) {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral(
+        "SELECT RagioneSociale, TipoCliente, CodiceFiscale, DataOraCessionePrivacy, "
+        "PrivacyMarketingFCA, Privacy3thFCA, PrivacyProfilingFCA, PrivacyMarketingDealer, "
+        "Privacy3thDealer, PrivacyProfilingDealer FROM Cliente WHERE IdCliente = :IdCliente"));
+    query.setParamText(QStringLiteral("IdCliente"), idCliente);
+    query.open();
+    const auto consenso = [&](const char* colonna) {
+        return query.fieldInteger(QString::fromLatin1(colonna)) != 0;
+    };
+    TCliente cliente = TCliente::Create(
+        AggiungiZeriIdCliente(idCliente), query.fieldText(QStringLiteral("RagioneSociale")),
+        query.fieldText(QStringLiteral("CodiceFiscale")),
+        query.fieldText(QStringLiteral("TipoCliente")),
+        query.fieldText(QStringLiteral("DataOraCessionePrivacy")), consenso("PrivacyMarketingFCA"),
+        consenso("Privacy3thFCA"), consenso("PrivacyProfilingFCA"),
+        consenso("PrivacyMarketingDealer"), consenso("Privacy3thDealer"),
+        consenso("PrivacyProfilingDealer"));
+    query.close();
+    return cliente;
+}
+
+void JobOrderStore::InserisciClienteNelDB(const QString& IdCliente, const QString& RagioneSociale,
+                                          const QString& TipoCliente, const QString& CodiceFiscale,
+                                          bool MarketingFCA, bool TerzePartiFCA, bool ProfilingFCA,
+                                          bool MarketingDealer, bool TerzePartiDealer,
+                                          bool ProfilingDealer) {
+    // The id goes bare into Scheda and Commessa, and "Valorizza" counts on numbers.
+    requireWholeNumber(IdCliente, kCodiceCliente);
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral(
+        "INSERT INTO Cliente (IdCliente, RagioneSociale, TipoCliente, CodiceFiscale, "
+        "PrivacyMarketingFCA, Privacy3thFCA, PrivacyProfilingFCA, PrivacyMarketingDealer, "
+        "Privacy3thDealer, PrivacyProfilingDealer) VALUES (:IdCliente, :RagioneSociale, "
+        ":TipoCliente, :CodiceFiscale, :PrivacyMarketingFCA, :Privacy3thFCA, "
+        ":PrivacyProfilingFCA, :PrivacyMarketingDealer, :Privacy3thDealer, "
+        ":PrivacyProfilingDealer);"));
+    query.setParamText(QStringLiteral("IdCliente"), IdCliente);
+    query.setParamText(QStringLiteral("RagioneSociale"), RagioneSociale);
+    query.setParamText(QStringLiteral("TipoCliente"), TipoCliente);
+    query.setParamText(QStringLiteral("CodiceFiscale"), CodiceFiscale);
+    query.setParamBoolean(QStringLiteral("PrivacyMarketingFCA"), MarketingFCA);
+    query.setParamBoolean(QStringLiteral("Privacy3thFCA"), TerzePartiFCA);
+    query.setParamBoolean(QStringLiteral("PrivacyProfilingFCA"), ProfilingFCA);
+    query.setParamBoolean(QStringLiteral("PrivacyMarketingDealer"), MarketingDealer);
+    query.setParamBoolean(QStringLiteral("Privacy3thDealer"), TerzePartiDealer);
+    query.setParamBoolean(QStringLiteral("PrivacyProfilingDealer"), ProfilingDealer);
+    query.execute();
+}
+
+void JobOrderStore::AggiornaClienteNelDB(const TCliente& cliente) {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral(
+        "UPDATE Cliente SET RagioneSociale = :RagioneSociale, TipoCliente = :TipoCliente, "
+        "DataOraCessionePrivacy = datetime('now'), PrivacyMarketingFCA = :PrivacyMarketingFCA, "
+        "Privacy3thFCA = :Privacy3thFCA, PrivacyProfilingFCA = :PrivacyProfilingFCA, "
+        "PrivacyMarketingDealer = :PrivacyMarketingDealer, Privacy3thDealer = "
+        ":Privacy3thDealer, PrivacyProfilingDealer = :PrivacyProfilingDealer WHERE IdCliente = "
+        ":IdCliente ;"));
+    query.setParamText(QStringLiteral("RagioneSociale"), cliente.FRagioneSociale);
+    query.setParamText(QStringLiteral("TipoCliente"), cliente.FTipoCliente);
+    query.setParamBoolean(QStringLiteral("PrivacyMarketingFCA"), cliente.FMarketingFCA);
+    query.setParamBoolean(QStringLiteral("Privacy3thFCA"), cliente.FTerzePartiFCA);
+    query.setParamBoolean(QStringLiteral("PrivacyProfilingFCA"), cliente.FProfilingFCA);
+    query.setParamBoolean(QStringLiteral("PrivacyMarketingDealer"), cliente.FMarketingDealer);
+    query.setParamBoolean(QStringLiteral("Privacy3thDealer"), cliente.FTerzePartiDealer);
+    query.setParamBoolean(QStringLiteral("PrivacyProfilingDealer"), cliente.FProfilingDealer);
+    query.setParamText(QStringLiteral("IdCliente"), cliente.FIdCliente);
+    query.execute();
+}
+
+QString JobOrderStore::AggiungiZeriIdCliente(const QString& idCliente) {
+    return idCliente.rightJustified(5, QLatin1Char('0'));
+}
+
+bool JobOrderStore::EsisteVeicolo(const QString& targa) {
+    return haRighe(QStringLiteral("SELECT IdVeicolo FROM Veicolo WHERE Targa = :Targa"),
+                   QStringLiteral("Targa"), targa);
+}
+
+int JobOrderStore::GetIdVeicoloFromTarga(const QString& targa) {
+    return static_cast<int>(
+        leggiIntero(QStringLiteral("SELECT IdVeicolo FROM Veicolo WHERE Targa = :Targa;"),
+                    QStringLiteral("Targa"), targa));
+}
+
+TVeicolo JobOrderStore::getVeicoloFromDB(int idVeicolo) {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral(
+        "SELECT Targa, CodiceMarca, MVS, Telaio FROM Veicolo WHERE IdVeicolo = :IdVeicolo"));
+    query.setParamInteger(QStringLiteral("IdVeicolo"), idVeicolo);
+    query.open();
+    TVeicolo veicolo = TVeicolo::Create(idVeicolo, query.fieldText(QStringLiteral("Targa")),
+                                        query.fieldText(QStringLiteral("CodiceMarca")),
+                                        query.fieldText(QStringLiteral("MVS")),
+                                        query.fieldText(QStringLiteral("Telaio")));
+    query.close();
+    return veicolo;
+}
+
+int JobOrderStore::InserisciVeicoloNelDB(const QString& Targa, const QString& CodiceMarca,
+                                         const QString& MVS, const QString& Telaio) {
+    TransactionGuard transaction(dm_.SQLConnection1);
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(
+        QStringLiteral("INSERT INTO Veicolo (Targa, CodiceMarca, MVS, Telaio) VALUES "
+                       "(:Targa, :CodiceMarca, :MVS, :Telaio);"));
+    query.setParamText(QStringLiteral("Targa"), Targa);
+    query.setParamText(QStringLiteral("CodiceMarca"), CodiceMarca);
+    query.setParamText(QStringLiteral("MVS"), MVS);
+    query.setParamText(QStringLiteral("Telaio"), Telaio);
+    query.execute();
+    query.setSQL(QStringLiteral("SELECT MAX(IdVeicolo) FROM Veicolo"));
+    query.open();
+    const int id = static_cast<int>(query.fieldInteger(0));
+    query.close();
+    transaction.commit();
+    return id;
+}
+
+CommessaSalvata JobOrderStore::SalvaNuovaCommessa(const TCommessa& commessa,
+                                                  const TCliente& cliente,
+                                                  const TVeicolo& veicolo) {
+    // Refused before anything is written.
+    const qint64 idCliente = requireWholeNumber(commessa.FIdCliente, kCodiceCliente);
+    requireWholeNumber(commessa.FCodiceMercato, kCodiceMercato);
+    requireWholeNumber(cliente.FIdCliente, kCodiceCliente);
+
+    TransactionGuard transaction(dm_.SQLConnection1);
+    CommessaSalvata salvata{};
+    salvata.IdVeicolo = EsisteVeicolo(veicolo.FTarga)
+                            ? GetIdVeicoloFromTarga(veicolo.FTarga)
+                            : InserisciVeicoloNelDB(veicolo.FTarga, veicolo.FCodiceMarca,
+                                                    veicolo.FMVS, veicolo.FTelaio);
+
+    TSQLQuery& scheda = dm_.SQLQueryInsertScheda;
+    scheda.setParamText(QStringLiteral("CodiceScheda"), commessa.FCodiceScheda);
+    scheda.setParamInteger(QStringLiteral("IdCliente"), idCliente);
+    scheda.setParamInteger(QStringLiteral("IdVeicolo"), salvata.IdVeicolo);
+    scheda.execute();
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral("SELECT Max(IdScheda) FROM Scheda;"));
+    query.open();
+    salvata.IdScheda = static_cast<int>(query.fieldInteger(0));
+    query.close();
+
+    if (!EsisteCliente(cliente.FIdCliente)) {
+        InserisciClienteNelDB(cliente.FIdCliente, cliente.FRagioneSociale, cliente.FTipoCliente,
+                              cliente.FCodiceFiscale, cliente.FMarketingFCA, cliente.FTerzePartiFCA,
+                              cliente.FProfilingFCA, cliente.FMarketingDealer,
+                              cliente.FTerzePartiDealer, cliente.FProfilingDealer);
+    }
+
+    TCommessa nuova = commessa;
+    nuova.FIdScheda = salvata.IdScheda;
+    nuova.FIdVeicolo = salvata.IdVeicolo;
+    salvata.IDCommessaDMS = InserisciCommessaNelDB(nuova);
+    transaction.commit();
+    return salvata;
+}
+
+std::optional<qint64> JobOrderStore::PrimoIdClienteLibero() {
+    std::vector<qint64> usati;
+    {
+        TSQLQuery& query = dm_.SQLQueryGeneric;
+        query.setSQL(QStringLiteral("SELECT IdCliente FROM Cliente ORDER BY IdCliente;"));
+        query.open();
+        auto closeQuery = qScopeGuard([&] { query.close(); });
+        for (; !query.eof(); query.next()) {
+            const QString id = query.fieldText(QStringLiteral("IdCliente"));
+            bool ok = false;
+            usati.push_back(id.toLongLong(&ok));
+            if (!ok) {
+                throw ConversionError(
+                    QStringLiteral("Il codice cliente \"%1\" presente nel database non è un "
+                                   "numero intero: impossibile proporre un nuovo codice.")
+                        .arg(id));
+            }
+        }
+    }
+    if (usati.empty()) {
+        return std::nullopt;
+    }
+    // By number, not by text: as text 100000 comes before 99999.
+    std::sort(usati.begin(), usati.end());
+    qint64 libero = 1;
+    for (const qint64 id : usati) {
+        if (id == libero) {
+            ++libero;
+        } else if (id > libero) {
+            break;
+        }
+    }
+    return libero;
+}
+
+void JobOrderStore::ImpostaCommesseComeInviate(const TListaCommesse& commesse) {
+    TransactionGuard transaction(dm_.SQLConnection1);
+    TSQLQuery& query = dm_.SQLQueryImpostaCommessaComeInviata;
+    for (const TCommessa& commessa : commesse) {
+        query.setParamInteger(QStringLiteral("Stato"), 1);
+        query.setParamText(QStringLiteral("IDCOMM"), commessa.FIDCommessaDMS);
+        query.execute();
+        query.close();
+    }
+    transaction.commit();
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "model/ClassCliente.h"
+#include "model/ClassCommessa.h"
+#include "model/ClassListaCommesse.h"
+#include "model/ClassVeicolo.h"
+
+#include <QString>
+#include <optional>
+
+class ComplaintStore;
+class TDataModule1;
+class TSQLQuery;
+
+// What a new job order's save wrote: the ids the window keeps.
+struct CommessaSalvata {
+    int IdScheda;
+    int IdVeicolo;
+    QString IDCommessaDMS;
+};
+
+// The rows of a job order other than its complaints: the job card (Scheda), the job order
+// (Commessa), its customer (Cliente) and its vehicle (Veicolo). Loaded job orders carry
+// the workshop code set here and come with their complaints. Lookups of something that is
+// not there give false, 0 or empty text. Customer ids and market codes are whole numbers
+// in Scheda and Commessa; any other text is refused before a row is written.
+class JobOrderStore {
+public:
+    JobOrderStore(TDataModule1& dataModule, ComplaintStore& complaints);
+
+    // The workshop code from the settings, given to every job order loaded from now on.
+    void setCodiceOfficina(const QString& codiceOfficina) { codiceOfficina_ = codiceOfficina; }
+
+    bool EsisteScheda(const QString& codiceScheda);
+    int GetIdSchedaFromScheda(const QString& codiceScheda);
+    QString GetCodiceSchedaFromId(int idScheda);
+
+    // The job order of a job card with its complaints and its sent state. A card without a
+    // job order gives empty texts, ids 0, the customer id "00000" and no complaint.
+    TCommessa getCommessaFromIdScheda(int idScheda);
+    // Every job order, respectively those of one date (decimal texts; month and day are
+    // padded to two digits), in the order the database returns them, with complaints.
+    // FInviata stays false here: IsCommessaSent tells the sent state.
+    TListaCommesse getAllCommesseFromDB();
+    TListaCommesse getListaCommesseFromDB(const QString& anno, const QString& mese,
+                                          const QString& giorno);
+
+    bool IsCommessaSent(const QString& idCommessaDMS);
+    // Empty text when there is no job order.
+    QString getMaxIdCommessa();
+    // Returns the new job order's id as text.
+    QString InserisciCommessaNelDB(const TCommessa& commessa);
+    // The description, stored as typed, and the customer row, together.
+    void AggiornaDescrizioneCommessa(const TCommessa& commessa, const TCliente& cliente);
+
+    bool EsisteCliente(const QString& idCliente);
+    TCliente getClienteFromDB(const QString& idCliente);
+    void InserisciClienteNelDB(const QString& IdCliente, const QString& RagioneSociale,
+                               const QString& TipoCliente, const QString& CodiceFiscale,
+                               bool MarketingFCA, bool TerzePartiFCA, bool ProfilingFCA,
+                               bool MarketingDealer, bool TerzePartiDealer, bool ProfilingDealer);
+    // Also stamps the consents' time with the database's current date and time.
+    void AggiornaClienteNelDB(const TCliente& cliente);
+    // Leading zeros up to five characters; longer ids are returned unchanged.
+    static QString AggiungiZeriIdCliente(const QString& idCliente);
+
+    bool EsisteVeicolo(const QString& targa);
+    int GetIdVeicoloFromTarga(const QString& targa);
+    TVeicolo getVeicoloFromDB(int idVeicolo);
+    // Returns the new vehicle's id.
+    int InserisciVeicoloNelDB(const QString& Targa, const QString& CodiceMarca, const QString& MVS,
+                              const QString& Telaio);
+
+    // A new job order, all or nothing: the vehicle unless its plate is stored, the job card,
+    // the customer unless its id is stored (a stored customer is left as it is), then the
+    // job order row. `commessa` gives the description, market code, job card code and
+    // customer id; its ids are ignored.
+    CommessaSalvata SalvaNuovaCommessa(const TCommessa& commessa, const TCliente& cliente,
+                                       const TVeicolo& veicolo);
+
+    // The lowest customer number not in use, for a customer the DMS gave no code; nothing
+    // when there is no customer yet.
+    std::optional<qint64> PrimoIdClienteLibero();
+
+    // Marks every listed job order as sent, all or none.
+    void ImpostaCommesseComeInviate(const TListaCommesse& commesse);
+
+private:
+    bool haRighe(const QString& sql, const QString& parametro, const QString& valore);
+    qint64 leggiIntero(const QString& sql, const QString& parametro, const QString& valore);
+    TListaCommesse caricaCommesse(TSQLQuery& lista, const std::optional<QString>& data);
+
+    TDataModule1& dm_;
+    ComplaintStore& complaints_;
+    QString codiceOfficina_;
+};
