@@ -9,7 +9,9 @@
 
 namespace {
 
-QString normalisedName(const QString& name) { return name.trimmed().toLower(); }
+QString normalisedName(const QString& name) {
+    return name.trimmed().toLower();
+}
 
 QString unquoted(QString value) {
     value = value.trimmed();
@@ -32,23 +34,45 @@ bool isSectionHeader(const QString& line, QString* name) {
     return true;
 }
 
-bool isComment(const QString& line) { return line.trimmed().startsWith(u';'); }
+bool isComment(const QString& line) {
+    return line.trimmed().startsWith(u';');
+}
 
 }  // namespace
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {
     QFile file(path_);
     fileExists_ = file.exists();
-    QString text;
-    if (fileExists_ && file.open(QIODevice::ReadOnly)) {
-        text = decodeDocumentText(file.readAll());
+    QByteArray bytes;
+    if (fileExists_) {
+        if (!file.open(QIODevice::ReadOnly)) {
+            readError_ = file.errorString();
+        } else {
+            // Read one byte past the limit to tell a file of exactly the limit from a larger
+            // one; files of devices report no size, so the size cannot be asked first.
+            bytes = file.read(kMaxFileSize + 1);
+            if (file.error() != QFileDevice::NoError) {
+                readError_ = file.errorString();
+            } else if (bytes.size() > kMaxFileSize) {
+                readError_ = QStringLiteral("il file supera %1 MB").arg(kMaxFileSize >> 20);
+            }
+        }
     }
-    lineBreak_ = text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n")
-                                                        : QStringLiteral("\n");
-    parse(text);
+    parse(readError_.isEmpty() ? bytes : QByteArray());
 }
 
-void IniFile::parse(const QString& text) {
+IniFile IniFile::fromBytes(const QByteArray& bytes, QString path) {
+    IniFile document;
+    document.path_ = std::move(path);
+    document.fileExists_ = true;
+    document.parse(bytes);
+    return document;
+}
+
+void IniFile::parse(const QByteArray& bytes) {
+    const QString text = decodeDocumentText(bytes);
+    lineBreak_ =
+        text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
     lines_ = text.split(u'\n');
     for (QString& line : lines_) {
         if (line.endsWith(u'\r')) {
@@ -147,6 +171,12 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
 }
 
 void IniFile::save() {
+    // What could not be read would be lost by writing the rest over it.
+    if (!readError_.isEmpty()) {
+        throw TavornoError(QStringLiteral("Impossibile scrivere il file \"%1\": non è stato "
+                                          "possibile leggerlo (%2)")
+                               .arg(path_, readError_));
+    }
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly)) {
         throw TavornoError(QStringLiteral("Impossibile scrivere il file \"%1\": %2")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -11,11 +12,22 @@
 // place and keeps every other line as it was.
 class IniFile {
 public:
-    // Reads the file when it exists; a missing file is an empty document.
+    // Reads the file when it exists; a missing file is an empty document. A file that
+    // exists but cannot be read, or is larger than kMaxFileSize, is an empty document too,
+    // and readError() says why.
     explicit IniFile(QString path);
+
+    // A document made of these bytes, as if read from an existing file at path.
+    static IniFile fromBytes(const QByteArray& bytes, QString path = QString());
 
     bool fileExists() const { return fileExists_; }
     const QString& path() const { return path_; }
+    // Why an existing file could not be read; empty when it was read or does not exist.
+    const QString& readError() const { return readError_; }
+
+    // Far beyond any settings file or job card; stops a wrong path (a device, a huge
+    // file) from filling the memory.
+    static constexpr qint64 kMaxFileSize = 32 * 1024 * 1024;
 
     bool sectionExists(const QString& section) const;
     bool valueExists(const QString& section, const QString& key) const;
@@ -27,7 +39,8 @@ public:
     void writeString(const QString& section, const QString& key, const QString& value);
 
     // Writes the document as UTF-8 through a temporary file renamed over the old one, so
-    // a failed write leaves the old file. Throws TavornoError on failure.
+    // a failed write leaves the old file. Throws TavornoError on failure, and also when the
+    // file could not be read, so what it holds is never lost.
     void save();
 
     // Reads one value with a file of its own, as each reader of the settings does.
@@ -35,18 +48,21 @@ public:
                         const QString& defaultValue = QString());
 
 private:
+    IniFile() = default;
+
     struct SectionIndex {
         int headerLine = -1;
         int lastEntryLine = -1;
         QHash<QString, int> keyLines;  // normalised key name -> line
     };
 
-    void parse(const QString& text);
+    void parse(const QByteArray& bytes);
     void rebuildIndex();
     const QString* rawValue(const QString& section, const QString& key) const;
 
     QString path_;
     bool fileExists_ = false;
+    QString readError_;
     QString lineBreak_;
     QStringList lines_;
     QHash<QString, SectionIndex> sections_;  // normalised section name -> index

@@ -25,6 +25,13 @@ const QList<AdminCommand> kCommands = {
      QStringLiteral("Elenca ciò che manca al database (tabelle, colonne, chiavi esterne, "
                     "indici). Esce con stato diverso da 0 se manca qualcosa."),
      runCheckDb},
+    {QStringLiteral("dms-show"), QStringLiteral("dms-show [FILE]"),
+     QStringLiteral("Mostra in JSON che cosa Tavorno prende dal documento della scheda DMS "
+                    "(di norma DOCT.ini nella cartella del DMS), senza chiedere né scrivere "
+                    "nulla. La scheda è cercata nel database indicato da KORVADEX.ini; senza "
+                    "database è considerata nuova. Esce con stato diverso da 0 solo se il "
+                    "file non si può leggere."),
+     runDmsShow},
 };
 
 void printHelp() {

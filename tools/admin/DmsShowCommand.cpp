@@ -1,0 +1,139 @@
+#include "AdminCommand.h"
+
+#include "app/Settings.h"
+#include "db/SQLConnection.h"
+#include "db/SQLQuery.h"
+#include "dms/DocumentoDMS.h"
+#include "platform/Errors.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// The stored-card check of the dry run: the database KORVADEX.ini names, read only through
+// one query. With no usable database every card counts as new, and the reason goes to
+// standard error.
+class SchedeMemorizzate {
+public:
+    SchedeMemorizzate() {
+        connection_.setDatabase(Settings::read(QStringLiteral("DBPath")));
+        try {
+            connection_.connect();
+            query_ = std::make_unique<TSQLQuery>(
+                connection_, QStringLiteral("SELECT IdScheda FROM Scheda WHERE CodiceScheda = :c"));
+        } catch (const std::exception& error) {
+            avvisaDatabaseInutilizzabile(error);
+        }
+    }
+
+    bool esiste(const QString& codiceScheda) {
+        if (!query_) {
+            return false;
+        }
+        try {
+            query_->setParamText(QStringLiteral("c"), codiceScheda);
+            query_->open();
+            const bool found = !query_->eof();
+            query_->close();
+            return found;
+        } catch (const std::exception& error) {
+            avvisaDatabaseInutilizzabile(error);
+            query_.reset();
+            return false;
+        }
+    }
+
+private:
+    static void avvisaDatabaseInutilizzabile(const std::exception& error) {
+        printErr(QStringLiteral("Database non utilizzabile, la scheda è considerata nuova: %1")
+                     .arg(errorMessage(error)));
+    }
+
+    TSQLConnection connection_;
+    std::unique_ptr<TSQLQuery> query_;
+};
+
+QJsonArray operazioniJson(const TListaOperazioni& operazioni) {
+    QJsonArray array;
+    for (const TOperazione& operazione : operazioni) {
+        array.append(QJsonObject{{QStringLiteral("descrizione"), operazione.Fdescrizione},
+                                 {QStringLiteral("prezzo"), operazione.Fprezzo}});
+    }
+    return array;
+}
+
+QJsonArray ricambiJson(const TListaRicambi& ricambi) {
+    QJsonArray array;
+    for (const TRicambio& ricambio : ricambi) {
+        array.append(QJsonObject{{QStringLiteral("codice"), ricambio.FCodiceRicambio},
+                                 {QStringLiteral("descrizione"), ricambio.FDescrizione}});
+    }
+    return array;
+}
+
+template <typename Value>
+void insertIfRead(QJsonObject& json, const char* key, const std::optional<Value>& value) {
+    if (value) {
+        json.insert(QLatin1String(key), *value);
+    }
+}
+
+QJsonObject letturaJson(const LetturaDocumentoDMS& lettura) {
+    QJsonObject json;
+    json.insert(QStringLiteral("ListaOperazioniDisponibili"),
+                operazioniJson(lettura.ListaOperazioniDisponibili));
+    json.insert(QStringLiteral("ListaRicambiDisponibili"),
+                ricambiJson(lettura.ListaRicambiDisponibili));
+    insertIfRead(json, "stored", lettura.schedaMemorizzata);
+    insertIfRead(json, "PIvaCarr", lettura.PIvaCarr);
+    insertIfRead(json, "EditCodiceScheda", lettura.EditCodiceScheda);
+    insertIfRead(json, "LabelMarcaModelloVeicolo", lettura.LabelMarcaModelloVeicolo);
+    insertIfRead(json, "EditRagioneSociale", lettura.EditRagioneSociale);
+    insertIfRead(json, "EditCFPIVA", lettura.EditCFPIVA);
+    insertIfRead(json, "EditTarga", lettura.EditTarga);
+    insertIfRead(json, "EditTelaio", lettura.EditTelaio);
+    insertIfRead(json, "TelaioTroppoLungo", lettura.TelaioTroppoLungo);
+    insertIfRead(json, "ComboBoxMarche", lettura.ComboBoxMarche);
+    insertIfRead(json, "ComboBoxTipoCliente", lettura.ComboBoxTipoCliente);
+    insertIfRead(json, "EditIDClienteDMS", lettura.EditIDClienteDMS);
+    insertIfRead(json, "ButtonValorizzaIDClienteDMS", lettura.ButtonValorizzaIDClienteDMS);
+    json.insert(QStringLiteral("errore"),
+                lettura.errore ? QJsonValue(*lettura.errore) : QJsonValue(QJsonValue::Null));
+    return json;
+}
+
+}  // namespace
+
+int runDmsShow(const QStringList& arguments) {
+    if (arguments.size() > 1) {
+        printErr(QStringLiteral("Uso: tavorno-admin dms-show [FILE]"));
+        return 2;
+    }
+    const IniFile documento(arguments.isEmpty() ? Paths::dmsDocument() : arguments.first());
+    if (!documento.fileExists()) {
+        printErr(QStringLiteral("Documento DMS non trovato: %1").arg(documento.path()));
+        return 1;
+    }
+    if (!documento.readError().isEmpty()) {
+        printErr(QStringLiteral("Impossibile leggere il documento DMS \"%1\": %2")
+                     .arg(documento.path(), documento.readError()));
+        return 1;
+    }
+
+    SchedeMemorizzate schede;
+    const OpzioniLetturaDMS opzioni{
+        .esisteScheda = [&schede](const QString& codice) { return schede.esiste(codice); },
+        // A dry run asks nothing: the whole chassis number is shown, with TelaioTroppoLungo.
+        .troncaTelaio = [] { return false; },
+    };
+    const LetturaDocumentoDMS lettura = leggiDocumentoDMS(documento, opzioni);
+    const QByteArray json = QJsonDocument(letturaJson(lettura)).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    return 0;
+}
