@@ -1,18 +1,25 @@
 #include "ui/Tavorno.h"
 
 #include "Version.h"
+#include "app/ArchivioEsportazione.h"
 #include "app/Settings.h"
 #include "db/UnitDB.h"
+#include "dms/DocumentoDMS.h"
+#include "dms/TestataScheda.h"
+#include "export/GeneraXMLEInvia.h"
 #include "platform/Errors.h"
+#include "platform/IniFile.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
 #include "ui/Configurazione.h"
 
 #include <QComboBox>
-#include <QFileInfo>
+#include <QDate>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
@@ -36,6 +43,8 @@ void replaceItems(QComboBox* box, const RigheRiferimento& rows) {
 
 TFormTavorno::TFormTavorno(TDataModule1& dataModule, QWidget* parent)
     : QWidget(parent),
+      complaints(dataModule),
+      jobOrders(dataModule, complaints),
       ListaInconvenienti(std::make_shared<TListaInconvenienti>()),
       ListaInconvenientiDB(std::make_shared<TListaInconvenienti>()),
       dm_(dataModule),
@@ -59,6 +68,9 @@ void TFormTavorno::connectHandlers() {
     };
     onClick(ButtonChiudi, &TFormTavorno::ButtonChiudiClick);
     onClick(ButtonConfigurazione, &TFormTavorno::ButtonConfigurazioneClick);
+    onClick(ButtonSalvaDatiCommessa, &TFormTavorno::ButtonSalvaDatiCommessaClick);
+    onClick(ButtonValorizzaIDClienteDMS, &TFormTavorno::ButtonValorizzaIDClienteDMSClick);
+    onClick(ButtonGeneraXMLOdierno, &TFormTavorno::ButtonGeneraXMLOdiernoClick);
 }
 
 QString TFormTavorno::GetVersioneProgramma() {
@@ -72,12 +84,137 @@ void TFormTavorno::FormCreate() {
     impostaTesto(EditCodiceOfficina, CodiceOfficina);
     EditCodiceScheda->setReadOnly(true);
     ListaInconvenienti = std::make_shared<TListaInconvenienti>();
-    if (!QFileInfo::exists(Paths::dmsDocument())) {
+    OpzioniLetturaDMS opzioni;
+    opzioni.esisteScheda = [this](const QString& codice) { return jobOrders.EsisteScheda(codice); };
+    applicaDocumentoDMS(leggiDocumentoDMS(IniFile(Paths::dmsDocument()), opzioni));
+}
+
+// What the job card document gives goes into the window; a reading that stopped on an
+// error is applied as far as it went, and the error then ends the window's creation.
+void TFormTavorno::applicaDocumentoDMS(const LetturaDocumentoDMS& lettura) {
+    ListaOperazioniDisponibili = lettura.ListaOperazioniDisponibili;
+    ListaRicambiDisponibili = lettura.ListaRicambiDisponibili;
+    if (!lettura.documentoPresente) {
         // Without a job card the window starts empty: the VAT number comes from the
         // settings, and the job order can be stored with "Salva Commessa".
         PIvaCarr = Settings::read(QStringLiteral("Piva"));
         ButtonValorizzaIDClienteDMS->setEnabled(true);
+        return;
     }
+    if (lettura.PIvaCarr) {
+        PIvaCarr = *lettura.PIvaCarr;
+    }
+    if (lettura.EditCodiceScheda) {
+        impostaTesto(EditCodiceScheda, *lettura.EditCodiceScheda);
+    }
+    if (lettura.schedaMemorizzata == true) {
+        LabelMarcaModelloVeicolo->setText(lettura.LabelMarcaModelloVeicolo.value_or(QString()));
+        OperazioneDiModificaCommessa = true;
+        ButtonSalvaDatiCommessa->setEnabled(true);
+        CommessaSelezionata = jobOrders.getCommessaFromIdScheda(
+            jobOrders.GetIdSchedaFromScheda(EditCodiceScheda->text()));
+        MostraCommessa(CommessaSelezionata);
+        avvisaSeCommessaInviata();
+    } else if (lettura.schedaMemorizzata == false) {
+        OperazioneDiModificaCommessa = false;
+        ButtonSalvaDatiCommessa->setEnabled(false);
+        mostraNuovaScheda(lettura);
+    }
+    if (lettura.errore) {
+        throw TavornoError(*lettura.errore);
+    }
+}
+
+void TFormTavorno::mostraNuovaScheda(const LetturaDocumentoDMS& lettura) {
+    const std::pair<QLineEdit*, const std::optional<QString>&> campi[] = {
+        {EditRagioneSociale, lettura.EditRagioneSociale},
+        {EditCFPIVA, lettura.EditCFPIVA},
+        {EditTarga, lettura.EditTarga},
+        {EditTelaio, lettura.EditTelaio},
+        {EditIDClienteDMS, lettura.EditIDClienteDMS}};
+    for (const auto& [campo, valore] : campi) {
+        if (valore) {
+            impostaTesto(campo, *valore);
+        }
+    }
+    if (lettura.LabelMarcaModelloVeicolo) {
+        LabelMarcaModelloVeicolo->setText(*lettura.LabelMarcaModelloVeicolo);
+    }
+    if (lettura.ComboBoxMarche) {
+        ComboBoxMarche->setEditText(*lettura.ComboBoxMarche);
+    }
+    if (lettura.ComboBoxTipoCliente) {
+        selezionaTipoCliente(*lettura.ComboBoxTipoCliente);
+    }
+    if (lettura.ButtonValorizzaIDClienteDMS) {
+        ButtonValorizzaIDClienteDMS->setEnabled(*lettura.ButtonValorizzaIDClienteDMS);
+    }
+    if (lettura.ClienteSelezionato) {
+        ClienteSelezionato = *lettura.ClienteSelezionato;
+    }
+}
+
+// Continua opens the window on the sent job order; any other answer ends the program.
+void TFormTavorno::avvisaSeCommessaInviata() {
+    if (GestisciCommesseInviate || !jobOrders.IsCommessaSent(CommessaSelezionata.FIDCommessaDMS)) {
+        return;
+    }
+    if (!interaction().confirmWarning(QStringLiteral("Attenzione"),
+                                      QStringLiteral("Questa Commessa risulta già inviata, e "
+                                                     "alcune operazioni potrebbero essere "
+                                                     "disabilitate."))) {
+        interaction().endProgram();
+    }
+}
+
+void TFormTavorno::selezionaTipoCliente(int item) {
+    ComboBoxTipoCliente->setCurrentIndex(item);
+    if (item < 0) {
+        ComboBoxTipoCliente->setEditText(QString());
+    }
+}
+
+void TFormTavorno::MostraCommessa(const TCommessa& commessa) {
+    impostaTesto(EditCodiceScheda, jobOrders.GetCodiceSchedaFromId(commessa.FIdScheda));
+    CommessaSelezionata = commessa;
+    ListaInconvenienti->RemoveAll();
+    ListBoxInconvenienti->clear();
+    impostaTesto(EditIDCommessaDMS, commessa.FIDCommessaDMS);
+    ComboBoxCodiceMercato->setEditText(MapMercati.value(commessa.FCodiceMercato));
+    ClienteSelezionato = jobOrders.getClienteFromDB(commessa.FIdCliente);
+    impostaTesto(EditIDClienteDMS, ClienteSelezionato.FIdCliente);
+    impostaTesto(EditDescrizioneCommessa, commessa.FDescrizioneCommessa);
+    selezionaTipoCliente(getTipoClienteFromCodiceCliente(ClienteSelezionato.FTipoCliente));
+    impostaTesto(EditCFPIVA, ClienteSelezionato.FCodiceFiscale);
+    impostaTesto(EditRagioneSociale, ClienteSelezionato.FRagioneSociale);
+    VeicoloSelezionato = jobOrders.getVeicoloFromDB(commessa.FIdVeicolo);
+    impostaTesto(EditTarga, VeicoloSelezionato.FTarga);
+    ComboBoxMarche->setCurrentIndex(-1);
+    ComboBoxMarche->setEditText(riferimenti_.getNomeMarca(VeicoloSelezionato.FCodiceMarca));
+    impostaTesto(EditMVS, VeicoloSelezionato.FMVS);
+    impostaTesto(EditTelaio, VeicoloSelezionato.FTelaio);
+    ListaInconvenientiDB = complaints.getListaInconvenientiFromDB(CommessaSelezionata);
+    for (const TInconveniente& inconveniente : *ListaInconvenientiDB) {
+        ListBoxInconvenienti->addItem(inconveniente.FDescrizione);
+        ListaInconvenienti->Add(inconveniente);
+    }
+}
+
+void TFormTavorno::ButtonGeneraXMLOdiernoClick() {
+    if (!interaction().confirm(QStringLiteral(
+            "Verranno generate e spedite TUTTE le Commesse create oggi.\r\nVuoi continuare?"))) {
+        return;
+    }
+    const QDate oggi = QDate::currentDate();
+    GeneraXMLEInvia(jobOrders.getListaCommesseFromDB(
+        QString::number(oggi.year()), QString::number(oggi.month()), QString::number(oggi.day())));
+}
+
+void TFormTavorno::GeneraXMLEInvia(const TListaCommesse& ListaCommesseDaGenerare) {
+    ArchivioEsportazione archivio(jobOrders);
+    const UploaderSettings impostazioni{Enviroment,  PIvaCarr,         ApiKey,        UtenteDMS,
+                                        PasswordDMS, MarcaAutorizzata, CodiceOfficina};
+    ::GeneraXMLEInvia(ListaCommesseDaGenerare, archivio, impostazioni);
 }
 
 void TFormTavorno::LeggiImpostazioni() {
@@ -88,6 +225,7 @@ void TFormTavorno::LeggiImpostazioni() {
     PasswordDMS = Settings::read(QStringLiteral("PasswordDMS"));
     MarcaAutorizzata = Settings::read(QStringLiteral("MarcaAutorizzata"));
     Enviroment = Settings::read(QStringLiteral("Enviroment"));
+    jobOrders.setCodiceOfficina(CodiceOfficina);
     // A flag that is no boolean text is reported and taken as false, so that the window
     // still opens on the job card.
     try {
@@ -105,6 +243,7 @@ void TFormTavorno::RileggiImpostazioni() {
     UtenteDMS = Settings::read(QStringLiteral("UtenteDMS"));
     PasswordDMS = Settings::read(QStringLiteral("PasswordDMS"));
     MarcaAutorizzata = Settings::read(QStringLiteral("MarcaAutorizzata"));
+    jobOrders.setCodiceOfficina(CodiceOfficina);
     GestisciCommesseInviate =
         Settings::parseBoolean(Settings::read(QStringLiteral("CommesseGiaInviate")));
     impostaTesto(EditCodiceOfficina, CodiceOfficina);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/Startup.h"
+#include "db/ComplaintStore.h"
+#include "db/JobOrderStore.h"
 #include "db/ReferenceTables.h"
 #include "model/ClassCliente.h"
 #include "model/ClassCommessa.h"
@@ -19,6 +21,7 @@ class QListWidget;
 class QPushButton;
 class QTabWidget;
 class TDataModule1;
+struct LetturaDocumentoDMS;
 
 // The main window: one job order at a time, new or stored. Closing it ends the program.
 class TFormTavorno : public QWidget, public CaricatoriRiferimento {
@@ -26,6 +29,10 @@ class TFormTavorno : public QWidget, public CaricatoriRiferimento {
 
 public:
     explicit TFormTavorno(TDataModule1& dataModule, QWidget* parent = nullptr);
+
+    // The stores every action of the window works through.
+    ComplaintStore complaints;
+    JobOrderStore jobOrders;
 
     // The window's own set-up, run by start-up right after construction. An error ends it
     // at that point and reaches the general error report.
@@ -38,8 +45,21 @@ public:
     void CaricaTipiIntervento() override;
     void CaricaCodiciACarico() override;
 
+    // Shows a stored job order: header, customer, vehicle and complaints from the store.
+    void MostraCommessa(const TCommessa& commessa);
+
     void ButtonChiudiClick();
     void ButtonConfigurazioneClick();
+    void ButtonSalvaDatiCommessaClick();
+    void ButtonValorizzaIDClienteDMSClick();
+    void ButtonGeneraXMLOdiernoClick();
+
+    // The window's checks; each failing group shows its message. True when all pass.
+    bool VerificaDatiCommessa(bool descrizioneRichiesta);
+    // Overwrites the stored job order's description and its customer with the window's.
+    void SovrascriviCommessa();
+    // Exports the job orders of the list and offers to send the file.
+    void GeneraXMLEInvia(const TListaCommesse& ListaCommesseDaGenerare);
 
     // What the window works on.
     TCommessa CommessaSelezionata;
@@ -119,6 +139,15 @@ private:
 
     void LeggiImpostazioni();
     void RileggiImpostazioni();
+    void applicaDocumentoDMS(const LetturaDocumentoDMS& lettura);
+    void mostraNuovaScheda(const LetturaDocumentoDMS& lettura);
+    void avvisaSeCommessaInviata();
+    void selezionaTipoCliente(int item);
+
+    void salvaNuovaCommessa();
+    void salvaCommessaMemorizzata();
+    QString codiceTipoCliente() const;
+    TCliente clienteDallaFinestra() const;
 
     TDataModule1& dm_;
     ReferenceTables riferimenti_;

@@ -19,3 +19,4 @@ void printErr(const QString& text);
 int runInitDb(const QStringList& arguments);
 int runCheckDb(const QStringList& arguments);
 int runDmsShow(const QStringList& arguments);
+int runExport(const QStringList& arguments);

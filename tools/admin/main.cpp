@@ -32,6 +32,12 @@ const QList<AdminCommand> kCommands = {
                     "database è considerata nuova. Esce con stato diverso da 0 solo se il "
                     "file non si può leggere."),
      runDmsShow},
+    {QStringLiteral("export"), QStringLiteral("export --date AAAA-MM-GG [--out FILE]"),
+     QStringLiteral("Esporta nel formato del costruttore le commesse di quel giorno (database e "
+                    "codice officina da KORVADEX.ini nella cartella di lavoro; file predefinito "
+                    "KORVADEX.XML nella cartella del DMS). Non avvia l'invio e non segna nulla "
+                    "come inviato."),
+     runExport},
 };
 
 void printHelp() {
