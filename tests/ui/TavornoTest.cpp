@@ -1,10 +1,5 @@
-#include "db/UnitDB.h"
-#include "support/DbProbe.h"
-#include "support/ScriptedInteraction.h"
-#include "support/WorkFolder.h"
-#include "ui/AvvioTavorno.h"
+#include "TavornoFixture.h"
 #include "ui/Configurazione.h"
-#include "ui/Tavorno.h"
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
@@ -18,27 +13,6 @@
 namespace {
 
 const QString kDomandaChiusura = QStringLiteral("Vuoi davvero chiudere senza salvare la commessa?");
-
-// A working folder with settings and a prepared database, and the program started on it.
-class TavornoTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        settings = WorkFolder::defaultSettings();
-        folder.createDatabase();
-    }
-
-    TFormTavorno& avvia() {
-        folder.writeSettings(settings);
-        program = avviaTavorno();
-        EXPECT_TRUE(program.runEventLoop);
-        return *program.mainWindow;
-    }
-
-    WorkFolder folder;
-    ScriptedInteraction script;
-    QMap<QString, QString> settings;
-    ProgrammaTavorno program;
-};
 
 TEST_F(TavornoTest, WithoutADocumentTheWindowStartsEmptyAndReadyToSave) {
     TFormTavorno& window = avvia();
