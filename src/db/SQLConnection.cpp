@@ -2,12 +2,15 @@
 
 #include "db/DatabaseError.h"
 
-#include <QFileInfo>
 #include <sqlite3.h>
+#include <QFileInfo>
+#include <filesystem>
 
 namespace {
 
-QString engineMessage(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+QString engineMessage(sqlite3* db) {
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
 
 }  // namespace
 
@@ -25,27 +28,34 @@ void TSQLConnection::connect() {
         throw DatabaseError(QStringLiteral("Nessun database indicato (chiave DBPath)."));
     }
     const QString failure = QStringLiteral("Impossibile aprire il database \"%1\": %2");
-    if (QFileInfo(database_).isDir()) {
+    // A relative setting is taken from the working folder; "./" in front keeps SQLite from
+    // reading it as a "file:" URI or as ":memory:" (and Qt from reading ":" as a resource).
+    QString fileName = database_;
+    if (std::filesystem::path(database_.toStdU16String()).is_relative()) {
+        fileName.prepend(QStringLiteral("./"));
+    }
+    if (QFileInfo(fileName).isDir()) {
         throw DatabaseError(failure.arg(database_, QStringLiteral("è una cartella")));
     }
 
     sqlite3* db = nullptr;
     // No SQLITE_OPEN_CREATE: a missing file is an error and no file appears.
-    const int rc = sqlite3_open_v2(database_.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE,
-                                   nullptr);
+    const int rc =
+        sqlite3_open_v2(fileName.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = db != nullptr ? engineMessage(db) : QString::fromUtf8(sqlite3_errstr(rc));
+        const QString message =
+            db != nullptr ? engineMessage(db) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close_v2(db);
         throw DatabaseError(failure.arg(database_, message));
     }
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db, busyTimeoutMs_);
 
     // Foreign keys from the start, so deleting a complaint also removes its operations and
     // parts. Reading the schema proves the file is a database.
     char* error = nullptr;
-    const int check = sqlite3_exec(
-        db, "PRAGMA foreign_keys = ON; SELECT count(*) FROM sqlite_master;", nullptr, nullptr,
-        &error);
+    const int check =
+        sqlite3_exec(db, "PRAGMA foreign_keys = ON; SELECT count(*) FROM sqlite_master;", nullptr,
+                     nullptr, &error);
     if (check != SQLITE_OK) {
         const QString message = QString::fromUtf8(error != nullptr ? error : sqlite3_errstr(check));
         sqlite3_free(error);
@@ -57,6 +67,13 @@ void TSQLConnection::connect() {
         throw DatabaseError(failure.arg(database_, QStringLiteral("il file è in sola lettura")));
     }
     handle_ = db;
+}
+
+void TSQLConnection::setBusyTimeout(int milliseconds) {
+    busyTimeoutMs_ = milliseconds;
+    if (handle_ != nullptr) {
+        sqlite3_busy_timeout(handle_, busyTimeoutMs_);
+    }
 }
 
 sqlite3* TSQLConnection::handle() {

@@ -31,8 +31,11 @@ public:
 
     // How long a statement waits for a lock another process holds before it fails.
     static constexpr int kBusyTimeoutMs = 5000;
+    // Changes that wait, also on an open connection (tests shorten it).
+    void setBusyTimeout(int milliseconds);
 
 private:
     QString database_;
+    int busyTimeoutMs_ = kBusyTimeoutMs;
     sqlite3* handle_ = nullptr;
 };
