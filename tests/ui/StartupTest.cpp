@@ -12,6 +12,8 @@ namespace {
 
 const QString kUnusable =
     "Impossibile Connettersi al Database KORVADEX.db\r\nL'applicazione verrà terminata.";
+// Without the settings the flag of sent job orders is no boolean text; creation reports it.
+const QString kFlagMissing = "'' is not a valid boolean value";
 
 QStringList itemsOf(const QComboBox* box) {
     QStringList items;
@@ -104,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                   0},
         StartCase{"no settings file",
                   [](WorkFolder& folder) { folder.createDatabase(); },
-                  {{"simple", "", kUnusable}, {"end", "", ""}},
+                  {{"error", "", kFlagMissing}, {"simple", "", kUnusable}, {"end", "", ""}},
                   false,
                   "",
                   {},
@@ -114,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                       folder.createDatabase();
                       folder.writeSettings({{"CodiceOfficina", "0123456"}});
                   },
-                  {{"simple", "", kUnusable}, {"end", "", ""}},
+                  {{"error", "", kFlagMissing}, {"simple", "", kUnusable}, {"end", "", ""}},
                   false,
                   "",
                   {},
@@ -151,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                       folder.createDatabase();
                       writeFile(folder.path("KORVADEX.ini"), QByteArray());
                   },
-                  {{"simple", "", kUnusable}, {"end", "", ""}},
+                  {{"error", "", kFlagMissing}, {"simple", "", kUnusable}, {"end", "", ""}},
                   false,
                   "",
                   {},
