@@ -40,6 +40,7 @@ void TFormConfigurazione::buildControls() {
     EditPasswordFCA = new QLineEdit;
     EditPasswordFCA->setObjectName(QStringLiteral("EditPasswordFCA"));
     EditPasswordFCA->setEchoMode(QLineEdit::Password);
+    EditPasswordFCA->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // "*"
     campi->addRow(QStringLiteral("Password FCA:"), EditPasswordFCA);
     EditSincom = new QLineEdit;
     EditSincom->setObjectName(QStringLiteral("EditSincom"));

@@ -89,6 +89,14 @@ QFrame* panel(const char* name) {
     return frame;
 }
 
+// The grid of a panel, with narrow margins so that the labels keep their whole text.
+QGridLayout* panelGrid(QFrame* panel) {
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(6);
+    return grid;
+}
+
 }  // namespace
 
 void TFormTavorno::impostaTesto(QLineEdit* control, const QString& text) {
@@ -100,6 +108,11 @@ void TFormTavorno::impostaTesto(QLineEdit* control, const QString& text) {
 }
 
 void TFormTavorno::buildControls() {
+    // The window is designed around a small 8 point font: its fixed area holds every label
+    // whole only at that size.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(buildHeader());
@@ -168,16 +181,17 @@ QWidget* TFormTavorno::buildVehicleCustomerPage() {
     ComboBoxTipoCliente->setCurrentIndex(-1);
     ComboBoxTipoCliente->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     EditCFPIVA = edit("EditCFPIVA", 16);
+    fitDigits(EditCFPIVA, 16);
     EditIDClienteDMS = edit("EditIDClienteDMS", 50);
     EditIDClienteDMS->setEnabled(false);
-    fitDigits(EditIDClienteDMS, 10);
+    fitDigits(EditIDClienteDMS, 7);
     ButtonValorizzaIDClienteDMS =
         button("ButtonValorizzaIDClienteDMS", QStringLiteral("Valorizza"));
     ButtonValorizzaIDClienteDMS->setEnabled(false);
     ButtonPrivacyCliente = button("ButtonPrivacyCliente", QStringLiteral("Privacy Cliente..."));
 
     auto* cliente = panel("PanelClienteCommessa");
-    auto* clienteGrid = new QGridLayout(cliente);
+    auto* clienteGrid = panelGrid(cliente);
     clienteGrid->addWidget(panelTitle(QStringLiteral("CLIENTE:")), 0, 0, 1, 4);
     clienteGrid->addWidget(label(QStringLiteral("Cognome/Ragione Sociale:"), EditRagioneSociale), 1,
                            0);
@@ -204,7 +218,7 @@ QWidget* TFormTavorno::buildVehicleCustomerPage() {
     EditTelaio = edit("EditTelaio", 8);
 
     auto* veicolo = panel("PanelVeicoloCommessa");
-    auto* veicoloGrid = new QGridLayout(veicolo);
+    auto* veicoloGrid = panelGrid(veicolo);
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(panelTitle(QStringLiteral("VEICOLO:")));
     titleRow->addWidget(LabelMarcaModelloVeicolo, 1);
@@ -226,6 +240,7 @@ QWidget* TFormTavorno::buildVehicleCustomerPage() {
 
     auto* page = new QWidget;
     auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(4, 4, 4, 4);
     column->addWidget(cliente);
     column->addWidget(veicolo);
     column->addStretch();
