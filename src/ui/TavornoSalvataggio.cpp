@@ -2,8 +2,6 @@
 
 #include "app/VerificaCommessa.h"
 #include "db/JobOrderStore.h"
-#include "db/TransactionGuard.h"
-#include "db/UnitDB.h"
 #include "platform/Interaction.h"
 #include "ui/Tavorno.h"
 
@@ -116,9 +114,7 @@ void TFormTavorno::SovrascriviCommessa() {
     TCliente cliente = clienteDallaFinestra();
     cliente.FDataOraCessionePrivacy.clear();
 
-    TransactionGuard transaction(dm_.SQLConnection1);
     jobOrders.AggiornaDescrizioneCommessa(commessa, cliente);
-    transaction.commit();
 
     ClienteSelezionato.FIdCliente = cliente.FIdCliente;
     ClienteSelezionato.FRagioneSociale = cliente.FRagioneSociale;
