@@ -12,52 +12,26 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
-#include <memory>
 
 namespace {
 
-// The stored-card check of the dry run: the database KORVADEX.ini names, read only through
-// one query. With no usable database every card counts as new, and the reason goes to
-// standard error.
-class SchedeMemorizzate {
-public:
-    SchedeMemorizzate() {
-        connection_.setDatabase(Settings::read(QStringLiteral("DBPath")));
-        try {
-            connection_.connect();
-            query_ = std::make_unique<TSQLQuery>(
-                connection_, QStringLiteral("SELECT IdScheda FROM Scheda WHERE CodiceScheda = :c"));
-        } catch (const std::exception& error) {
-            avvisaDatabaseInutilizzabile(error);
-        }
-    }
-
-    bool esiste(const QString& codiceScheda) {
-        if (!query_) {
-            return false;
-        }
-        try {
-            query_->setParamText(QStringLiteral("c"), codiceScheda);
-            query_->open();
-            const bool found = !query_->eof();
-            query_->close();
-            return found;
-        } catch (const std::exception& error) {
-            avvisaDatabaseInutilizzabile(error);
-            query_.reset();
-            return false;
-        }
-    }
-
-private:
-    static void avvisaDatabaseInutilizzabile(const std::exception& error) {
+// The stored-card check of the dry run, on the database KORVADEX.ini names, read only.
+// With no usable database the card counts as new, and the reason goes to standard error.
+bool schedaMemorizzata(const QString& codiceScheda) {
+    try {
+        TSQLConnection connection;
+        connection.setDatabase(Settings::read(QStringLiteral("DBPath")));
+        TSQLQuery query(connection,
+                        QStringLiteral("SELECT IdScheda FROM Scheda WHERE CodiceScheda = :c"));
+        query.setParamText(QStringLiteral("c"), codiceScheda);
+        query.open();
+        return !query.eof();
+    } catch (const std::exception& error) {
         printErr(QStringLiteral("Database non utilizzabile, la scheda è considerata nuova: %1")
                      .arg(errorMessage(error)));
+        return false;
     }
-
-    TSQLConnection connection_;
-    std::unique_ptr<TSQLQuery> query_;
-};
+}
 
 QJsonArray operazioniJson(const TListaOperazioni& operazioni) {
     QJsonArray array;
@@ -120,19 +94,16 @@ int runDmsShow(const QStringList& arguments) {
         printErr(QStringLiteral("Documento DMS non trovato: %1").arg(documento.path()));
         return 1;
     }
-    if (!documento.readError().isEmpty()) {
-        printErr(QStringLiteral("Impossibile leggere il documento DMS \"%1\": %2")
-                     .arg(documento.path(), documento.readError()));
-        return 1;
-    }
-
-    SchedeMemorizzate schede;
     const OpzioniLetturaDMS opzioni{
-        .esisteScheda = [&schede](const QString& codice) { return schede.esiste(codice); },
+        .esisteScheda = schedaMemorizzata,
         // A dry run asks nothing: the whole chassis number is shown, with TelaioTroppoLungo.
         .troncaTelaio = [] { return false; },
     };
     const LetturaDocumentoDMS lettura = leggiDocumentoDMS(documento, opzioni);
+    if (!documento.readError().isEmpty()) {
+        printErr(*lettura.errore);
+        return 1;
+    }
     const QByteArray json = QJsonDocument(letturaJson(lettura)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
     return 0;
