@@ -1,6 +1,6 @@
 // tavorno-admin export: today's job orders of a working folder into the export file.
 
-#include "ExportSchema.h"
+#include "support/ExportSchema.h"
 #include "support/DbProbe.h"
 #include "support/QtPrinters.h"
 #include "support/WorkFolder.h"

@@ -1,4 +1,4 @@
-#include "ExportSchema.h"
+#include "support/ExportSchema.h"
 #include "export/ExportDocument.h"
 #include "export/KORVADEXDmsToQuomix_v4.h"
 #include "platform/Errors.h"

@@ -1,5 +1,5 @@
 #include "ExportFixtures.h"
-#include "ExportSchema.h"
+#include "support/ExportSchema.h"
 #include "export/ExportGeneration.h"
 #include "platform/Errors.h"
 #include "support/ScriptedInteraction.h"

@@ -1,5 +1,5 @@
 #include "ExportFixtures.h"
-#include "ExportSchema.h"
+#include "support/ExportSchema.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,14 @@
 // "Genera XML Odierno": today's job orders into KORVADEX.XML, then the offer to send.
 
 #include "TavornoFixture.h"
+#include "support/ExportSchema.h"
 
+#include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -41,6 +46,40 @@ TEST_F(GeneraXMLOdiernoTest, TodaysJobOrdersAreWrittenAndNotMarkedUnlessSent) {
     EXPECT_TRUE(xml.contains("Rumore ai freni"));
     EXPECT_TRUE(xml.contains(QStringLiteral("%1").arg(id, 9, u'0').toUtf8()));
     EXPECT_EQ(statoInvio(), QStringLiteral("0"));
+}
+
+// The whole road on one machine: the window writes the document, the uploader stand-in
+// receives it in its outbox, the job order reads as sent, and the batch export of the same
+// date writes the same document.
+TEST_F(GeneraXMLOdiernoTest, TheDocumentReachesTheUploadersOutbox) {
+    memorizzaCommessa(QStringLiteral("004817"), false);
+    QDir(folder.path()).mkpath(QStringLiteral("Marlquist"));
+    const QString uploader = folder.path(QStringLiteral("Marlquist/Sendavo"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TAVORNO_SENDAVO_PATH), uploader));
+    TFormTavorno& window = avvia();
+    script.answer(true).answer(true);
+    window.ButtonGeneraXMLOdierno->click();
+
+    const QByteArray xml = readFile(esportazione());
+    EXPECT_EQ(exportSchemaErrors(xml), QString());
+    EXPECT_EQ(statoInvio(), QStringLiteral("1"));
+    const QDir outbox(folder.path(QStringLiteral("Marlquist/outbox/goldmain")));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !outbox.entryList({QStringLiteral("*.json")}, QDir::Files).isEmpty(); },
+        20000));
+    const QStringList copie = outbox.entryList({QStringLiteral("*.XML")}, QDir::Files);
+    ASSERT_EQ(copie.size(), 1);
+    EXPECT_EQ(readFile(outbox.filePath(copie.first())), xml);
+
+    QProcess admin;
+    admin.setWorkingDirectory(folder.path());
+    const QString batch = folder.path(QStringLiteral("batch.xml"));
+    admin.start(QStringLiteral(TAVORNO_ADMIN_PATH),
+                {QStringLiteral("export"), QStringLiteral("--date"),
+                 QDate::currentDate().toString(Qt::ISODate), QStringLiteral("--out"), batch});
+    ASSERT_TRUE(admin.waitForFinished(30000));
+    EXPECT_EQ(admin.exitCode(), 0);
+    EXPECT_EQ(readFile(batch), xml);
 }
 
 TEST_F(GeneraXMLOdiernoTest, AnUploaderThatCannotStartMarksNothing) {

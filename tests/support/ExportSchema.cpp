@@ -1,4 +1,4 @@
-#include "ExportSchema.h"
+#include "support/ExportSchema.h"
 
 #include <libxml/parser.h>
 #include <libxml/xmlschemas.h>
