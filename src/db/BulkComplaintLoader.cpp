@@ -70,12 +70,11 @@ TSQLQuery& apri(TDataModule1& dm, const QString& tutte, const QString& perData,
 }
 
 // Appends records to their lists. The records of one list mostly come one after the other;
-// such a run is put into its list with one allocation instead of one per doubling.
+// such a run is put into its list with one allocation instead of one per doubling. chiudi()
+// puts in the last run.
 template <typename Lista, typename Record>
 class Accodamento {
 public:
-    ~Accodamento() { chiudi(); }
-
     void aggiungi(Lista* lista, Record&& record) {
         if (lista != lista_) {
             chiudi();
@@ -156,6 +155,7 @@ void BulkComplaintLoader::caricaInconvenienti(const std::optional<QString>& data
                          inconveniente.FListaRicambi.get()});
         accodamento.aggiungi(commessa->lista.get(), std::move(inconveniente));
     }
+    accodamento.chiudi();
 }
 
 void BulkComplaintLoader::caricaOperazioni(const std::optional<QString>& dataCommessa,
@@ -171,6 +171,7 @@ void BulkComplaintLoader::caricaOperazioni(const std::optional<QString>& dataCom
             accodamento.aggiungi(liste->operazioni, leggiOperazione(query, colonne, ripetuti));
         }
     }
+    accodamento.chiudi();
 }
 
 void BulkComplaintLoader::caricaRicambi(const std::optional<QString>& dataCommessa,
@@ -186,4 +187,5 @@ void BulkComplaintLoader::caricaRicambi(const std::optional<QString>& dataCommes
             accodamento.aggiungi(liste->ricambi, leggiRicambio(query, colonne, ripetuti));
         }
     }
+    accodamento.chiudi();
 }
