@@ -5,6 +5,7 @@
 #include "db/UnitDB.h"
 
 #include <QScopeGuard>
+#include <algorithm>
 
 namespace {
 
@@ -68,6 +69,37 @@ TSQLQuery& apri(TDataModule1& dm, const QString& tutte, const QString& perData,
     return query;
 }
 
+// Appends records to their lists. The records of one list mostly come one after the other;
+// such a run is put into its list with one allocation instead of one per doubling. chiudi()
+// puts in the last run.
+template <typename Lista, typename Record>
+class Accodamento {
+public:
+    void aggiungi(Lista* lista, Record&& record) {
+        if (lista != lista_) {
+            chiudi();
+            lista_ = lista;
+        }
+        inAttesa_.push_back(std::move(record));
+    }
+
+    void chiudi() {
+        if (lista_ == nullptr) {
+            return;
+        }
+        lista_->Reserve(lista_->Count() + static_cast<int>(inAttesa_.size()));
+        for (Record& record : inAttesa_) {
+            lista_->Add(std::move(record));
+        }
+        inAttesa_.clear();
+        lista_ = nullptr;
+    }
+
+private:
+    Lista* lista_ = nullptr;
+    std::vector<Record> inAttesa_;
+};
+
 }  // namespace
 
 std::shared_ptr<TListaInconvenienti> BulkComplaintLoader::listaPer(qint64 idCommessa,
@@ -79,19 +111,38 @@ std::shared_ptr<TListaInconvenienti> BulkComplaintLoader::listaPer(qint64 idComm
     return voce.lista;
 }
 
+const BulkComplaintLoader::IndiceInconvenienti::Voce*
+BulkComplaintLoader::IndiceInconvenienti::trova(qint64 id) {
+    for (size_t vicina = ultima_; vicina < voci_.size() && vicina <= ultima_ + 1; ++vicina) {
+        if (voci_[vicina].id == id) {
+            ultima_ = vicina;
+            return &voci_[vicina];
+        }
+    }
+    const auto trovata =
+        std::lower_bound(voci_.begin(), voci_.end(), id,
+                         [](const Voce& voce, qint64 cercato) { return voce.id < cercato; });
+    if (trovata == voci_.end() || trovata->id != id) {
+        return nullptr;
+    }
+    ultima_ = static_cast<size_t>(trovata - voci_.begin());
+    return &*trovata;
+}
+
 void BulkComplaintLoader::carica(const std::optional<QString>& dataCommessa) {
-    QHash<qint64, ListeInconveniente> perInconveniente;
-    caricaInconvenienti(dataCommessa, perInconveniente);
-    caricaOperazioni(dataCommessa, perInconveniente);
-    caricaRicambi(dataCommessa, perInconveniente);
+    IndiceInconvenienti indice;
+    caricaInconvenienti(dataCommessa, indice);
+    caricaOperazioni(dataCommessa, indice);
+    caricaRicambi(dataCommessa, indice);
 }
 
 void BulkComplaintLoader::caricaInconvenienti(const std::optional<QString>& dataCommessa,
-                                              QHash<qint64, ListeInconveniente>& perInconveniente) {
+                                              IndiceInconvenienti& indice) {
     TSQLQuery& query = apri(dm_, kTutte.inconvenienti, kPerData.inconvenienti, dataCommessa);
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const ColonneInconveniente colonne = ColonneInconveniente::di(query);
     const int gruppo = query.requireColumn(QStringLiteral("IdGruppo"));
+    Accodamento<TListaInconvenienti, TInconveniente> accodamento;
     for (; !query.eof(); query.next()) {
         const auto commessa = perCommessa_.constFind(query.fieldInteger(gruppo));
         if (commessa == perCommessa_.cend()) {
@@ -100,40 +151,41 @@ void BulkComplaintLoader::caricaInconvenienti(const std::optional<QString>& data
         TInconveniente inconveniente = leggiInconveniente(query, colonne, commessa->idCommessaDMS);
         inconveniente.FListaOperazioni = std::make_shared<TListaOperazioni>();
         inconveniente.FListaRicambi = std::make_shared<TListaRicambi>();
-        perInconveniente.insert(
-            query.fieldInteger(colonne.idInconveniente),
-            {inconveniente.FListaOperazioni.get(), inconveniente.FListaRicambi.get()});
-        commessa->lista->Add(std::move(inconveniente));
+        indice.aggiungi({inconveniente.FIdInconveniente, inconveniente.FListaOperazioni.get(),
+                         inconveniente.FListaRicambi.get()});
+        accodamento.aggiungi(commessa->lista.get(), std::move(inconveniente));
     }
+    accodamento.chiudi();
 }
 
-void BulkComplaintLoader::caricaOperazioni(
-    const std::optional<QString>& dataCommessa,
-    const QHash<qint64, ListeInconveniente>& perInconveniente) {
+void BulkComplaintLoader::caricaOperazioni(const std::optional<QString>& dataCommessa,
+                                           IndiceInconvenienti& indice) {
     TSQLQuery& query = apri(dm_, kTutte.operazioni, kPerData.operazioni, dataCommessa);
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const ColonneOperazione colonne = ColonneOperazione::di(query);
     const int gruppo = query.requireColumn(QStringLiteral("IdGruppo"));
     TestiRipetuti ripetuti;
+    Accodamento<TListaOperazioni, TOperazione> accodamento;
     for (; !query.eof(); query.next()) {
-        const auto liste = perInconveniente.constFind(query.fieldInteger(gruppo));
-        if (liste != perInconveniente.cend()) {
-            liste->operazioni->Add(leggiOperazione(query, colonne, ripetuti));
+        if (const auto* liste = indice.trova(query.fieldInteger(gruppo))) {
+            accodamento.aggiungi(liste->operazioni, leggiOperazione(query, colonne, ripetuti));
         }
     }
+    accodamento.chiudi();
 }
 
 void BulkComplaintLoader::caricaRicambi(const std::optional<QString>& dataCommessa,
-                                        const QHash<qint64, ListeInconveniente>& perInconveniente) {
+                                        IndiceInconvenienti& indice) {
     TSQLQuery& query = apri(dm_, kTutte.ricambi, kPerData.ricambi, dataCommessa);
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const ColonneRicambio colonne = ColonneRicambio::di(query);
     const int gruppo = query.requireColumn(QStringLiteral("IdGruppo"));
     TestiRipetuti ripetuti;
+    Accodamento<TListaRicambi, TRicambio> accodamento;
     for (; !query.eof(); query.next()) {
-        const auto liste = perInconveniente.constFind(query.fieldInteger(gruppo));
-        if (liste != perInconveniente.cend()) {
-            liste->ricambi->Add(leggiRicambio(query, colonne, ripetuti));
+        if (const auto* liste = indice.trova(query.fieldInteger(gruppo))) {
+            accodamento.aggiungi(liste->ricambi, leggiRicambio(query, colonne, ripetuti));
         }
     }
+    accodamento.chiudi();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class TDataModule1;
 
@@ -26,21 +27,35 @@ public:
     void carica(const std::optional<QString>& dataCommessa);
 
 private:
-    struct ListeInconveniente {
-        TListaOperazioni* operazioni;
-        TListaRicambi* ricambi;
-    };
     struct ListaCommessa {
         std::shared_ptr<TListaInconvenienti> lista;
         QString idCommessaDMS;
     };
 
+    // The operation and part lists of the complaints loaded, by complaint id. Complaints
+    // are read in increasing id and the operations and parts of one complaint mostly come
+    // one after the other, so a lookup usually finds its complaint at or next to the last
+    // one found.
+    class IndiceInconvenienti {
+    public:
+        struct Voce {
+            qint64 id;
+            TListaOperazioni* operazioni;
+            TListaRicambi* ricambi;
+        };
+        void aggiungi(const Voce& voce) { voci_.push_back(voce); }
+        // Nothing when the complaint was not loaded.
+        const Voce* trova(qint64 id);
+
+    private:
+        std::vector<Voce> voci_;
+        size_t ultima_ = 0;
+    };
+
     void caricaInconvenienti(const std::optional<QString>& dataCommessa,
-                             QHash<qint64, ListeInconveniente>& perInconveniente);
-    void caricaOperazioni(const std::optional<QString>& dataCommessa,
-                          const QHash<qint64, ListeInconveniente>& perInconveniente);
-    void caricaRicambi(const std::optional<QString>& dataCommessa,
-                       const QHash<qint64, ListeInconveniente>& perInconveniente);
+                             IndiceInconvenienti& indice);
+    void caricaOperazioni(const std::optional<QString>& dataCommessa, IndiceInconvenienti& indice);
+    void caricaRicambi(const std::optional<QString>& dataCommessa, IndiceInconvenienti& indice);
 
     TDataModule1& dm_;
     QHash<qint64, ListaCommessa> perCommessa_;

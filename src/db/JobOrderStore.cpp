@@ -112,8 +112,25 @@ TListaCommesse JobOrderStore::getListaCommesseFromDB(const QString& anno, const 
     return caricaCommesse(dm_.SQLQueryGetListaCommessePerData, data);
 }
 
+int JobOrderStore::contaCommesse(const std::optional<QString>& data) {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(
+        data ? QStringLiteral("SELECT count(*) FROM Commessa WHERE DataCommessa = :DATECOMM")
+             : QStringLiteral("SELECT count(*) FROM Commessa"));
+    if (data) {
+        query.setParamText(QStringLiteral("DATECOMM"), *data);
+    }
+    query.open();
+    const int righe = static_cast<int>(query.fieldInteger(0));
+    query.close();
+    return righe;
+}
+
 TListaCommesse JobOrderStore::caricaCommesse(TSQLQuery& query, const std::optional<QString>& data) {
     TListaCommesse commesse;
+    // Room for every job order at once: a list of a hundred thousand grown step by step
+    // would take its memory from the system several times over.
+    commesse.Reserve(contaCommesse(data));
     BulkComplaintLoader inconvenienti(dm_);
     {
         query.open();

@@ -89,6 +89,8 @@ private:
     bool haRighe(const QString& sql, const QString& parametro, const QString& valore);
     qint64 leggiIntero(const QString& sql, const QString& parametro, const QString& valore);
     TListaCommesse caricaCommesse(TSQLQuery& lista, const std::optional<QString>& data);
+    // At least the job orders the list statement gives.
+    int contaCommesse(const std::optional<QString>& data);
 
     TDataModule1& dm_;
     ComplaintStore& complaints_;

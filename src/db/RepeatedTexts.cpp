@@ -2,12 +2,40 @@
 
 #include "db/SQLQuery.h"
 
+#include <QHashFunctions>
+
 QString TestiRipetuti::testo(const TSQLQuery& query, int colonna) {
     const QByteArrayView utf8 = query.fieldUtf8(colonna);
-    // A key over the row's own bytes for the lookup; a copy only for a text not seen yet.
-    const auto trovato = visti_.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
-    if (trovato != visti_.cend()) {
-        return *trovato;
+    const size_t hash = qHash(utf8, 0);
+    const size_t maschera = voci_.size() - 1;
+    for (size_t i = hash & maschera;; i = (i + 1) & maschera) {
+        Voce& voce = voci_[i];
+        if (!voce.usata) {
+            voce = {hash, true, utf8.toByteArray(), query.fieldText(colonna)};
+            const QString testo = voce.testo;
+            // Kept at most half full, so that a lookup stops after a slot or two.
+            if (++usate_ * 2 > voci_.size()) {
+                raddoppia();
+            }
+            return testo;
+        }
+        if (voce.hash == hash && voce.utf8 == utf8) {
+            return voce.testo;
+        }
     }
-    return *visti_.insert(utf8.toByteArray(), query.fieldText(colonna));
+}
+
+void TestiRipetuti::raddoppia() {
+    std::vector<Voce> vecchie(voci_.size() * 2);
+    vecchie.swap(voci_);  // voci_ is now the larger, empty table
+    const size_t maschera = voci_.size() - 1;
+    for (Voce& voce : vecchie) {
+        if (voce.usata) {
+            size_t i = voce.hash & maschera;
+            while (voci_[i].usata) {
+                i = (i + 1) & maschera;
+            }
+            voci_[i] = std::move(voce);
+        }
+    }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
+#include <vector>
 
 class TSQLQuery;
 
@@ -14,5 +14,16 @@ public:
     QString testo(const TSQLQuery& query, int colonna);
 
 private:
-    QHash<QByteArray, QString> visti_;
+    // An open-addressing table keyed by the row's own bytes, looked up without copying
+    // them: loading a long list asks it millions of times.
+    struct Voce {
+        size_t hash = 0;
+        bool usata = false;
+        QByteArray utf8;
+        QString testo;
+    };
+    void raddoppia();
+
+    std::vector<Voce> voci_ = std::vector<Voce>(64);
+    size_t usate_ = 0;
 };

@@ -5,5 +5,5 @@
 
 class TListaCommesse : public TypedList<TCommessa> {
 public:
-    TListaCommesse() : TypedList(kListaOperazioniGetMessage, kListaOperazioniRemoveMessage) {}
+    TListaCommesse() : TypedList(&kListaOperazioniGetMessage, &kListaOperazioniRemoveMessage) {}
 };

@@ -3,11 +3,15 @@
 #include "model/ClassInconveniente.h"
 #include "model/TypedList.h"
 
+inline const QString kListaInconvenientiGetMessage =
+    QStringLiteral("ListaInconvenienti - Impossibile ottenere l'oggetto richiesto!");
+inline const QString kListaInconvenientiRemoveMessage =
+    QStringLiteral("ListaInconvenienti - Oggetto da eliminare non trovato!");
+
 class TListaInconvenienti : public TypedList<TInconveniente> {
 public:
     TListaInconvenienti()
-        : TypedList(QStringLiteral("ListaInconvenienti - Impossibile ottenere l'oggetto richiesto!"),
-                    QStringLiteral("ListaInconvenienti - Oggetto da eliminare non trovato!")) {}
+        : TypedList(&kListaInconvenientiGetMessage, &kListaInconvenientiRemoveMessage) {}
 
     void RemoveAll() { items_.clear(); }
 

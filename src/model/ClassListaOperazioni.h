@@ -5,5 +5,5 @@
 
 class TListaOperazioni : public TypedList<TOperazione> {
 public:
-    TListaOperazioni() : TypedList(kListaOperazioniGetMessage, kListaOperazioniRemoveMessage) {}
+    TListaOperazioni() : TypedList(&kListaOperazioniGetMessage, &kListaOperazioniRemoveMessage) {}
 };

@@ -5,5 +5,5 @@
 
 class TListaRicambi : public TypedList<TRicambio> {
 public:
-    TListaRicambi() : TypedList(kListaOperazioniGetMessage, kListaOperazioniRemoveMessage) {}
+    TListaRicambi() : TypedList(&kListaOperazioniGetMessage, &kListaOperazioniRemoveMessage) {}
 };

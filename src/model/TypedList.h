@@ -18,7 +18,7 @@ public:
     // A copy of the element, or nothing (after the message) when Index is past the end.
     std::optional<Record> Get(int Index) const {
         if (Index >= Count()) {
-            interaction().showSimpleMessage(getMessage_);
+            interaction().showSimpleMessage(*getMessage_);
             return std::nullopt;
         }
         checkNotNegative(Index);
@@ -38,7 +38,7 @@ public:
 
     void Remove(int Index) {
         if (Index >= Count()) {
-            interaction().showSimpleMessage(removeMessage_);
+            interaction().showSimpleMessage(*removeMessage_);
             return;
         }
         checkNotNegative(Index);
@@ -52,8 +52,10 @@ public:
     void Reserve(int count) { items_.reserve(static_cast<size_t>(count)); }
 
 protected:
-    TypedList(QString getMessage, QString removeMessage)
-        : getMessage_(std::move(getMessage)), removeMessage_(std::move(removeMessage)) {}
+    // The messages are constants of the list class: a list refers to them rather than
+    // holding copies, since a long job order list holds hundreds of thousands of lists.
+    TypedList(const QString* getMessage, const QString* removeMessage)
+        : getMessage_(getMessage), removeMessage_(removeMessage) {}
 
     static void checkNotNegative(int Index) {
         if (Index < 0) {
@@ -64,8 +66,8 @@ protected:
     std::vector<Record> items_;
 
 private:
-    QString getMessage_;
-    QString removeMessage_;
+    const QString* getMessage_;
+    const QString* removeMessage_;
 };
 
 // Three of the four lists show the texts that name ListaOperazioni.

@@ -304,14 +304,15 @@ void TFormTavorno::CaricaMarche() {
     riferimenti_.CaricaMarche(rows);
 }
 
+// As with the lists above, a loader stopped by a repeated code leaves the rows read before it.
 void TFormTavorno::CaricaTipiIntervento() {
     RigheRiferimento rows;
+    auto apply = qScopeGuard([&] { MapTipiIntervento = rows.map; });
     riferimenti_.CaricaTipiIntervento(rows);
-    MapTipiIntervento = rows.map;
 }
 
 void TFormTavorno::CaricaCodiciACarico() {
     RigheRiferimento rows;
+    auto apply = qScopeGuard([&] { MapCodiciACarico = rows.map; });
     riferimenti_.CaricaCodiciACarico(rows);
-    MapCodiciACarico = rows.map;
 }
