@@ -111,9 +111,8 @@ void writePrivacy(const TXMLCommessaDetail& detail, const TCliente& cliente) {
     }
 }
 
-void writeCommessa(const TXMLCommessaList& root, int position, const TCommessa& commessa,
-                   ExportStore& store) {
-    const TXMLCommessaDetail detail(root.createChild("Commessa", position));
+void writeCommessa(const TXMLCommessaList& root, const TCommessa& commessa, ExportStore& store) {
+    const TXMLCommessaDetail detail(root.appendChild("Commessa"));
     detail.IDCOMMESSADMS().set(AggiungiZeriIdCommessa(commessa.FIDCommessaDMS));
     detail.DMSVERSION().set(QStringLiteral("4.0"));
     detail.MARKETCODE().set(commessa.FCodiceMercato);
@@ -166,9 +165,8 @@ QString FormattaPrezzo(const QString& prezzo) {
 QByteArray buildExportXml(const TListaCommesse& lista, ExportStore& store) {
     ExportDocument document;
     const TXMLCommessaList root = document.root();
-    int position = 0;
     for (const TCommessa& commessa : lista) {
-        writeCommessa(root, position++, commessa, store);
+        writeCommessa(root, commessa, store);
     }
     return document.formattedText();
 }

@@ -161,6 +161,10 @@ pugi::xml_node XMLElementView::createChild(const char* localName, int position) 
     return insertChild(element_, qualifiedName(element_, localName), before);
 }
 
+pugi::xml_node XMLElementView::appendChild(const char* localName) const {
+    return insertChild(element_, qualifiedName(element_, localName), pugi::xml_node());
+}
+
 pugi::xml_node XMLElementView::child(const char* localName) const {
     const QByteArray name = qualifiedName(element_, localName);
     pugi::xml_node parent = element_;

@@ -59,6 +59,9 @@ public:
     // the number of children appends). Any other position fails with
     // "List index out of bounds (%d)".
     pugi::xml_node createChild(const char* localName, int position) const;
+    // A new last child: createChild at the position of the child count, without walking the
+    // children to find that position (a document of thousands of job orders grows this way).
+    pugi::xml_node appendChild(const char* localName) const;
 
     // A decimal attribute by name, for the ones no view names (the export writes none).
     DecimalAttribute decimalAttribute(const char* name) const { return {element_, name}; }
