@@ -3,15 +3,18 @@
 #include "db/SQLQuery.h"
 
 #include <QHashFunctions>
+#include <cstring>
 
 QString TestiRipetuti::testo(const TSQLQuery& query, int colonna) {
     const QByteArrayView utf8 = query.fieldUtf8(colonna);
+    const size_t lunghezza = static_cast<size_t>(utf8.size());
     const size_t hash = qHash(utf8, 0);
     const size_t maschera = voci_.size() - 1;
     for (size_t i = hash & maschera;; i = (i + 1) & maschera) {
         Voce& voce = voci_[i];
         if (!voce.usata) {
-            voce = {hash, true, utf8.toByteArray(), query.fieldText(colonna)};
+            voce = {hash, chiavi_.size(), lunghezza, true, query.fieldText(colonna)};
+            chiavi_.append(utf8.data(), lunghezza);
             const QString testo = voce.testo;
             // Kept at most half full, so that a lookup stops after a slot or two.
             if (++usate_ * 2 > voci_.size()) {
@@ -19,7 +22,8 @@ QString TestiRipetuti::testo(const TSQLQuery& query, int colonna) {
             }
             return testo;
         }
-        if (voce.hash == hash && voce.utf8 == utf8) {
+        if (voce.hash == hash && voce.lunghezza == lunghezza &&
+            std::memcmp(chiavi_.data() + voce.inizio, utf8.data(), lunghezza) == 0) {
             return voce.testo;
         }
     }
