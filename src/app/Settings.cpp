@@ -8,7 +8,9 @@
 
 namespace Settings {
 
-QString read(const QString& key) { return IniFile::read(Paths::settingsFile(), kSection, key); }
+QString read(const QString& key) {
+    return IniFile::read(Paths::settingsFile(), kSection, key);
+}
 
 bool parseBoolean(const QString& text) {
     if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) {

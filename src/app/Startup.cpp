@@ -27,8 +27,8 @@ bool connettiECaricaRiferimenti(TDataModule1& dataModule, CaricatoriRiferimento&
     } catch (const DatabaseError&) {
         return endForUnusableDatabase();
     } catch (const std::exception& error) {
-        interaction().showSimpleMessage(QStringLiteral("Connessione al Database Fallita! Exception: ") +
-                                        errorMessage(error));
+        interaction().showSimpleMessage(
+            QStringLiteral("Connessione al Database Fallita! Exception: ") + errorMessage(error));
     }
 
     try {

@@ -3,9 +3,9 @@
 #include "db/DatabaseError.h"
 #include "db/EmbeddedSql.h"
 
+#include <sqlite3.h>
 #include <QFile>
 #include <QSet>
-#include <sqlite3.h>
 
 namespace {
 
@@ -75,7 +75,9 @@ struct TableShape {
     QSet<QString> indexedColumns;  // lower-case first columns of indexes, keys included
 };
 
-QString quoted(const QString& name) { return u'"' + QString(name).replace(u'"', "\"\"") + u'"'; }
+QString quoted(const QString& name) {
+    return u'"' + QString(name).replace(u'"', "\"\"") + u'"';
+}
 
 TableShape shapeOf(Handle& db, const QString& table) {
     TableShape shape;

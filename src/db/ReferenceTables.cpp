@@ -23,9 +23,13 @@ void ReferenceTables::readRows(TSQLQuery& query, RigheRiferimento& rows) {
     }
 }
 
-void ReferenceTables::CaricaMercati(RigheRiferimento& rows) { readRows(dm_.SQLQueryGetMercati, rows); }
+void ReferenceTables::CaricaMercati(RigheRiferimento& rows) {
+    readRows(dm_.SQLQueryGetMercati, rows);
+}
 
-void ReferenceTables::CaricaMarche(RigheRiferimento& rows) { readRows(dm_.SQLQueryGetMarche, rows); }
+void ReferenceTables::CaricaMarche(RigheRiferimento& rows) {
+    readRows(dm_.SQLQueryGetMarche, rows);
+}
 
 void ReferenceTables::CaricaTipiIntervento(RigheRiferimento& rows) {
     readRows(dm_.SQLQueryGetTipoIntervento, rows);
@@ -46,9 +50,8 @@ QString ReferenceTables::lookup(const QString& sql, const QString& value) {
 }
 
 QString ReferenceTables::getCodiceMercato(const QString& descrizione) {
-    return lookup(
-        QStringLiteral("SELECT MarketCode FROM Mercati WHERE Descrizione = :VALORE;"),
-        descrizione);
+    return lookup(QStringLiteral("SELECT MarketCode FROM Mercati WHERE Descrizione = :VALORE;"),
+                  descrizione);
 }
 
 QString ReferenceTables::getCodiceMarca(const QString& nomeMarca) {

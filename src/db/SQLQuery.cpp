@@ -123,7 +123,9 @@ void TSQLQuery::fail(int code) {
     throw DatabaseError(message);
 }
 
-void TSQLQuery::open() { run(); }
+void TSQLQuery::open() {
+    run();
+}
 
 void TSQLQuery::execute() {
     run();
@@ -192,7 +194,9 @@ int TSQLQuery::requireColumn(const QString& name) const {
     return index;
 }
 
-QString TSQLQuery::fieldText(const QString& name) const { return fieldText(requireColumn(name)); }
+QString TSQLQuery::fieldText(const QString& name) const {
+    return fieldText(requireColumn(name));
+}
 
 qint64 TSQLQuery::fieldInteger(const QString& name) const {
     return fieldInteger(requireColumn(name));

@@ -15,7 +15,8 @@ public:
     TSQLConnection SQLConnection1;
 
     TSQLQuery SQLQueryGetMercati{SQLConnection1, QStringLiteral("SELECT * FROM Mercati;")};
-    TSQLQuery SQLQueryGetMarche{SQLConnection1, QStringLiteral("SELECT * FROM Marche ORDER BY Code")};
+    TSQLQuery SQLQueryGetMarche{SQLConnection1,
+                                QStringLiteral("SELECT * FROM Marche ORDER BY Code")};
     TSQLQuery SQLQueryGetTipoIntervento{SQLConnection1,
                                         QStringLiteral("SELECT * FROM TipoIntervento")};
     TSQLQuery SQLQueryGetCodiciACarico{SQLConnection1,
@@ -23,9 +24,10 @@ public:
     // The two inserts keep their fixed heads; the values are bound, never spliced in.
     TSQLQuery SQLQueryInsertCommessa{
         SQLConnection1,
-        QStringLiteral("INSERT INTO Commessa (IdScheda, DescrizioneCommessa, MarketCode, IdCliente, "
-                       "IdVeicolo) VALUES (:IdScheda, :DescrizioneCommessa, :MarketCode, "
-                       ":IdCliente, :IdVeicolo);")};
+        QStringLiteral(
+            "INSERT INTO Commessa (IdScheda, DescrizioneCommessa, MarketCode, IdCliente, "
+            "IdVeicolo) VALUES (:IdScheda, :DescrizioneCommessa, :MarketCode, "
+            ":IdCliente, :IdVeicolo);")};
     TSQLQuery SQLQueryInsertScheda{
         SQLConnection1,
         QStringLiteral("INSERT INTO Scheda (CodiceScheda, IdCliente, IdVeicolo) VALUES "

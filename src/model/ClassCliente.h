@@ -20,9 +20,9 @@ struct TCliente {
     // fields hold the type first.
     static TCliente Create(const QString& IdCliente, const QString& RagioneSociale,
                            const QString& CodiceFiscale, const QString& TipoCliente,
-                           const QString& DateTimePrivacy, bool MarketingFCA,
-                           bool TerzePartiFCA, bool ProfilingFCA, bool MarketingDealer,
-                           bool TerzePartiDealer, bool ProfilingDealer);
+                           const QString& DateTimePrivacy, bool MarketingFCA, bool TerzePartiFCA,
+                           bool ProfilingFCA, bool MarketingDealer, bool TerzePartiDealer,
+                           bool ProfilingDealer);
 
     friend bool operator==(const TCliente&, const TCliente&) = default;
 };

@@ -4,8 +4,7 @@ TCommessa TCommessa::Create(const QString& IDCommessaDMS, const QString& Descriz
                             const QString& CodiceOfficina, const QString& CodiceMercato,
                             const QString& CodiceScheda, const QString& DataCommessa,
                             const QString& IdCliente, int IdScheda, int IdVeicolo,
-                            std::shared_ptr<TListaInconvenienti> ListaInconvenienti,
-                            bool Inviata) {
+                            std::shared_ptr<TListaInconvenienti> ListaInconvenienti, bool Inviata) {
     TCommessa commessa;
     commessa.FIDCommessaDMS = IDCommessaDMS;
     commessa.FDescrizioneCommessa = DescrizioneCommessa;

@@ -23,6 +23,5 @@ struct TCommessa {
                             const QString& CodiceOfficina, const QString& CodiceMercato,
                             const QString& CodiceScheda, const QString& DataCommessa,
                             const QString& IdCliente, int IdScheda, int IdVeicolo,
-                            std::shared_ptr<TListaInconvenienti> ListaInconvenienti,
-                            bool Inviata);
+                            std::shared_ptr<TListaInconvenienti> ListaInconvenienti, bool Inviata);
 };

@@ -52,13 +52,17 @@ Interaction* current = &consoleInteraction;
 
 }  // namespace
 
-Interaction& interaction() { return *current; }
+Interaction& interaction() {
+    return *current;
+}
 
 InteractionScope::InteractionScope(Interaction& installed) : previous_(current) {
     current = &installed;
 }
 
-InteractionScope::~InteractionScope() { current = previous_; }
+InteractionScope::~InteractionScope() {
+    current = previous_;
+}
 
 bool runReportingErrors(const std::function<void()>& action) {
     try {

@@ -6,7 +6,9 @@
 
 namespace Paths {
 
-QString settingsFile() { return QDir::current().filePath(QStringLiteral("KORVADEX.ini")); }
+QString settingsFile() {
+    return QDir::current().filePath(QStringLiteral("KORVADEX.ini"));
+}
 
 QString dmsFolder() {
     const QString configured =
@@ -21,9 +23,13 @@ QString dmsFolder() {
 #endif
 }
 
-QString dmsDocument() { return QDir(dmsFolder()).filePath(QStringLiteral("DOCT.ini")); }
+QString dmsDocument() {
+    return QDir(dmsFolder()).filePath(QStringLiteral("DOCT.ini"));
+}
 
-QString exportDocument() { return QDir(dmsFolder()).filePath(QStringLiteral("KORVADEX.XML")); }
+QString exportDocument() {
+    return QDir(dmsFolder()).filePath(QStringLiteral("KORVADEX.XML"));
+}
 
 QString uploaderProgram() {
 #ifdef Q_OS_WIN

@@ -1,7 +1,7 @@
 // tavorno-admin export: today's job orders of a working folder into the export file.
 
-#include "support/ExportSchema.h"
 #include "support/DbProbe.h"
+#include "support/ExportSchema.h"
 #include "support/QtPrinters.h"
 #include "support/WorkFolder.h"
 

@@ -1,7 +1,7 @@
-#include "support/ExportSchema.h"
 #include "export/ExportDocument.h"
 #include "export/KORVADEXDmsToQuomix_v4.h"
 #include "platform/Errors.h"
+#include "support/ExportSchema.h"
 
 #include <gtest/gtest.h>
 #include <QStringList>

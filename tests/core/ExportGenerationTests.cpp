@@ -1,7 +1,7 @@
 #include "ExportFixtures.h"
-#include "support/ExportSchema.h"
 #include "export/ExportGeneration.h"
 #include "platform/Errors.h"
+#include "support/ExportSchema.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WorkFolder.h"
 

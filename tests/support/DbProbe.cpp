@@ -11,7 +11,9 @@ DbProbe::DbProbe(const QString& path) {
     sqlite3_busy_timeout(db_, 5000);
 }
 
-DbProbe::~DbProbe() { sqlite3_close_v2(db_); }
+DbProbe::~DbProbe() {
+    sqlite3_close_v2(db_);
+}
 
 void DbProbe::exec(const QString& sql) {
     char* error = nullptr;

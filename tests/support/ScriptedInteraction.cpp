@@ -1,8 +1,8 @@
 #include "support/ScriptedInteraction.h"
 
+#include <gtest/gtest.h>
 #include <QMetaObject>
 #include <QObject>
-#include <gtest/gtest.h>
 #include <ostream>
 
 void PrintTo(const Shown& shown, std::ostream* out) {

@@ -2,8 +2,8 @@
 
 #include "db/DatabaseSetup.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 WorkFolder::WorkFolder() : previous_(QDir::currentPath()) {
     EXPECT_TRUE(dir_.isValid());
@@ -11,7 +11,9 @@ WorkFolder::WorkFolder() : previous_(QDir::currentPath()) {
     QDir::setCurrent(dir_.path());
 }
 
-WorkFolder::~WorkFolder() { QDir::setCurrent(previous_); }
+WorkFolder::~WorkFolder() {
+    QDir::setCurrent(previous_);
+}
 
 QString WorkFolder::path(const QString& relative) const {
     return relative.isEmpty() ? dir_.path() : QDir(dir_.path()).filePath(relative);
@@ -42,7 +44,9 @@ void WorkFolder::writeSettings(const QMap<QString, QString>& params) {
     writeFile(path(QStringLiteral("KORVADEX.ini")), text);
 }
 
-void WorkFolder::writeDefaultSettings() { writeSettings(defaultSettings()); }
+void WorkFolder::writeDefaultSettings() {
+    writeSettings(defaultSettings());
+}
 
 QString WorkFolder::createDatabase(const QString& name) {
     const QString file = path(name);
