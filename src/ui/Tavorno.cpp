@@ -219,13 +219,8 @@ void TFormTavorno::GeneraXMLEInvia(const TListaCommesse& ListaCommesseDaGenerare
 
 void TFormTavorno::LeggiImpostazioni() {
     dm_.SQLConnection1.setDatabase(Settings::read(QStringLiteral("DBPath")));
-    CodiceOfficina = Settings::read(QStringLiteral("CodiceOfficina"));
-    ApiKey = Settings::read(QStringLiteral("api-key"));
-    UtenteDMS = Settings::read(QStringLiteral("UtenteDMS"));
-    PasswordDMS = Settings::read(QStringLiteral("PasswordDMS"));
-    MarcaAutorizzata = Settings::read(QStringLiteral("MarcaAutorizzata"));
+    leggiCodiciECredenziali();
     Enviroment = Settings::read(QStringLiteral("Enviroment"));
-    jobOrders.setCodiceOfficina(CodiceOfficina);
     // A flag that is no boolean text is reported and taken as false, so that the window
     // still opens on the job card.
     try {
@@ -237,16 +232,21 @@ void TFormTavorno::LeggiImpostazioni() {
     }
 }
 
+// After the settings dialog: the send setting and the database stay as read at start-up.
 void TFormTavorno::RileggiImpostazioni() {
+    leggiCodiciECredenziali();
+    GestisciCommesseInviate =
+        Settings::parseBoolean(Settings::read(QStringLiteral("CommesseGiaInviate")));
+    impostaTesto(EditCodiceOfficina, CodiceOfficina);
+}
+
+void TFormTavorno::leggiCodiciECredenziali() {
     CodiceOfficina = Settings::read(QStringLiteral("CodiceOfficina"));
     ApiKey = Settings::read(QStringLiteral("api-key"));
     UtenteDMS = Settings::read(QStringLiteral("UtenteDMS"));
     PasswordDMS = Settings::read(QStringLiteral("PasswordDMS"));
     MarcaAutorizzata = Settings::read(QStringLiteral("MarcaAutorizzata"));
     jobOrders.setCodiceOfficina(CodiceOfficina);
-    GestisciCommesseInviate =
-        Settings::parseBoolean(Settings::read(QStringLiteral("CommesseGiaInviate")));
-    impostaTesto(EditCodiceOfficina, CodiceOfficina);
 }
 
 // Esc works as "Chiudi" wherever the focus is, unless the control uses the key itself.

@@ -139,6 +139,7 @@ private:
 
     void LeggiImpostazioni();
     void RileggiImpostazioni();
+    void leggiCodiciECredenziali();
     void applicaDocumentoDMS(const LetturaDocumentoDMS& lettura);
     void mostraNuovaScheda(const LetturaDocumentoDMS& lettura);
     void avvisaSeCommessaInviata();
