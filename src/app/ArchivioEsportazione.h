@@ -8,10 +8,12 @@ class ArchivioEsportazione : public ExportStore {
 public:
     explicit ArchivioEsportazione(JobOrderStore& store) : store_(store) {}
 
-    TCliente getClienteFromDB(const QString& idCliente) override {
-        return store_.getClienteFromDB(idCliente);
+    QHash<QString, TCliente> getClientiFromDB(const QStringList& idClienti) override {
+        return store_.getClientiFromDB(idClienti);
     }
-    TVeicolo getVeicoloFromDB(int idVeicolo) override { return store_.getVeicoloFromDB(idVeicolo); }
+    QHash<int, TVeicolo> getVeicoliFromDB(const QList<int>& idVeicoli) override {
+        return store_.getVeicoliFromDB(idVeicoli);
+    }
     void ImpostaCommesseComeInviate(const TListaCommesse& lista) override {
         store_.ImpostaCommesseComeInviate(lista);
     }

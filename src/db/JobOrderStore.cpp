@@ -8,6 +8,8 @@
 #include "db/UnitDB.h"
 #include "platform/Errors.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QScopeGuard>
 #include <algorithm>
 #include <vector>
@@ -26,6 +28,39 @@ QString dueCifre(const QString& numero, const QString& cosa) {
             QStringLiteral("Data non valida: %1 \"%2\" non è un numero.").arg(cosa, numero));
     }
     return QStringLiteral("%1").arg(valore, 2, 10, QLatin1Char('0'));
+}
+
+// The columns the customer and vehicle readers below take.
+const QString kColonneCliente = QStringLiteral(
+    "RagioneSociale, TipoCliente, CodiceFiscale, DataOraCessionePrivacy, PrivacyMarketingFCA, "
+    "Privacy3thFCA, PrivacyProfilingFCA, PrivacyMarketingDealer, Privacy3thDealer, "
+    "PrivacyProfilingDealer");
+const QString kColonneVeicolo = QStringLiteral("Targa, CodiceMarca, MVS, Telaio");
+
+TCliente clienteDallaRiga(const TSQLQuery& query, const QString& idCliente) {
+    const auto consenso = [&](const char* colonna) {
+        return query.fieldInteger(QString::fromLatin1(colonna)) != 0;
+    };
+    return TCliente::Create(JobOrderStore::AggiungiZeriIdCliente(idCliente),
+                            query.fieldText(QStringLiteral("RagioneSociale")),
+                            query.fieldText(QStringLiteral("CodiceFiscale")),
+                            query.fieldText(QStringLiteral("TipoCliente")),
+                            query.fieldText(QStringLiteral("DataOraCessionePrivacy")),
+                            consenso("PrivacyMarketingFCA"), consenso("Privacy3thFCA"),
+                            consenso("PrivacyProfilingFCA"), consenso("PrivacyMarketingDealer"),
+                            consenso("Privacy3thDealer"), consenso("PrivacyProfilingDealer"));
+}
+
+TVeicolo veicoloDallaRiga(const TSQLQuery& query, int idVeicolo) {
+    return TVeicolo::Create(idVeicolo, query.fieldText(QStringLiteral("Targa")),
+                            query.fieldText(QStringLiteral("CodiceMarca")),
+                            query.fieldText(QStringLiteral("MVS")),
+                            query.fieldText(QStringLiteral("Telaio")));
+}
+
+// Many ids as one parameter, for "IN (SELECT value FROM json_each(:Ids))".
+QString listaJson(const QJsonArray& ids) {
+    return QString::fromUtf8(QJsonDocument(ids).toJson(QJsonDocument::Compact));
 }
 
 }  // namespace
@@ -222,25 +257,32 @@ bool JobOrderStore::EsisteCliente(const QString& idCliente) {
 
 TCliente JobOrderStore::getClienteFromDB(const QString& idCliente) {
     TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(QStringLiteral(
-        "SELECT RagioneSociale, TipoCliente, CodiceFiscale, DataOraCessionePrivacy, "
-        "PrivacyMarketingFCA, Privacy3thFCA, PrivacyProfilingFCA, PrivacyMarketingDealer, "
-        "Privacy3thDealer, PrivacyProfilingDealer FROM Cliente WHERE IdCliente = :IdCliente"));
+    query.setSQL(QStringLiteral("SELECT ") + kColonneCliente +
+                 QStringLiteral(" FROM Cliente WHERE IdCliente = :IdCliente"));
     query.setParamText(QStringLiteral("IdCliente"), idCliente);
     query.open();
-    const auto consenso = [&](const char* colonna) {
-        return query.fieldInteger(QString::fromLatin1(colonna)) != 0;
-    };
-    TCliente cliente = TCliente::Create(
-        AggiungiZeriIdCliente(idCliente), query.fieldText(QStringLiteral("RagioneSociale")),
-        query.fieldText(QStringLiteral("CodiceFiscale")),
-        query.fieldText(QStringLiteral("TipoCliente")),
-        query.fieldText(QStringLiteral("DataOraCessionePrivacy")), consenso("PrivacyMarketingFCA"),
-        consenso("Privacy3thFCA"), consenso("PrivacyProfilingFCA"),
-        consenso("PrivacyMarketingDealer"), consenso("Privacy3thDealer"),
-        consenso("PrivacyProfilingDealer"));
+    TCliente cliente = clienteDallaRiga(query, idCliente);
     query.close();
     return cliente;
+}
+
+QHash<QString, TCliente> JobOrderStore::getClientiFromDB(const QStringList& idClienti) {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral("SELECT IdCliente, ") + kColonneCliente +
+                 QStringLiteral(" FROM Cliente WHERE IdCliente IN (SELECT value FROM "
+                                "json_each(:IdClienti))"));
+    query.setParamText(QStringLiteral("IdClienti"),
+                       listaJson(QJsonArray::fromStringList(idClienti)));
+    QHash<QString, TCliente> clienti;
+    clienti.reserve(idClienti.size());
+    query.open();
+    auto closeQuery = qScopeGuard([&] { query.close(); });
+    const int idCliente = query.requireColumn(QStringLiteral("IdCliente"));
+    for (; !query.eof(); query.next()) {
+        const QString id = query.fieldText(idCliente);
+        clienti.insert(id, clienteDallaRiga(query, id));
+    }
+    return clienti;
 }
 
 void JobOrderStore::InserisciClienteNelDB(const QString& IdCliente, const QString& RagioneSociale,
@@ -309,16 +351,35 @@ int JobOrderStore::GetIdVeicoloFromTarga(const QString& targa) {
 
 TVeicolo JobOrderStore::getVeicoloFromDB(int idVeicolo) {
     TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(QStringLiteral(
-        "SELECT Targa, CodiceMarca, MVS, Telaio FROM Veicolo WHERE IdVeicolo = :IdVeicolo"));
+    query.setSQL(QStringLiteral("SELECT ") + kColonneVeicolo +
+                 QStringLiteral(" FROM Veicolo WHERE IdVeicolo = :IdVeicolo"));
     query.setParamInteger(QStringLiteral("IdVeicolo"), idVeicolo);
     query.open();
-    TVeicolo veicolo = TVeicolo::Create(idVeicolo, query.fieldText(QStringLiteral("Targa")),
-                                        query.fieldText(QStringLiteral("CodiceMarca")),
-                                        query.fieldText(QStringLiteral("MVS")),
-                                        query.fieldText(QStringLiteral("Telaio")));
+    TVeicolo veicolo = veicoloDallaRiga(query, idVeicolo);
     query.close();
     return veicolo;
+}
+
+QHash<int, TVeicolo> JobOrderStore::getVeicoliFromDB(const QList<int>& idVeicoli) {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral("SELECT IdVeicolo, ") + kColonneVeicolo +
+                 QStringLiteral(" FROM Veicolo WHERE IdVeicolo IN (SELECT value FROM "
+                                "json_each(:IdVeicoli))"));
+    QJsonArray ids;
+    for (const int id : idVeicoli) {
+        ids.append(id);
+    }
+    query.setParamText(QStringLiteral("IdVeicoli"), listaJson(ids));
+    QHash<int, TVeicolo> veicoli;
+    veicoli.reserve(idVeicoli.size());
+    query.open();
+    auto closeQuery = qScopeGuard([&] { query.close(); });
+    const int idVeicolo = query.requireColumn(QStringLiteral("IdVeicolo"));
+    for (; !query.eof(); query.next()) {
+        const int id = static_cast<int>(query.fieldInteger(idVeicolo));
+        veicoli.insert(id, veicoloDallaRiga(query, id));
+    }
+    return veicoli;
 }
 
 int JobOrderStore::InserisciVeicoloNelDB(const QString& Targa, const QString& CodiceMarca,

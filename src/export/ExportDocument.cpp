@@ -9,6 +9,12 @@ class ByteArrayWriter : public pugi::xml_writer {
 public:
     explicit ByteArrayWriter(QByteArray& bytes) : bytes_(bytes) {}
     void write(const void* data, size_t size) override {
+        const qsizetype needed = bytes_.size() + static_cast<qsizetype>(size);
+        // Doubling, as the appends alone would reallocate the whole text for every chunk
+        // pugixml hands over.
+        if (needed > bytes_.capacity()) {
+            bytes_.reserve(2 * needed);
+        }
         bytes_.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
     }
 

@@ -8,9 +8,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QSet>
 
 namespace {
+
+using namespace Qt::Literals::StringLiterals;
 
 QString padIdTo9(const QString& id) {
     return id.rightJustified(9, QLatin1Char('0'));
@@ -21,21 +23,38 @@ QString letter(QChar code) {
     return code.isNull() ? QString() : QString(code);
 }
 
+bool isAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Somewhere a digit, "." and three digits: what the pattern [0-9]{1,5}[.]{1}[0-9]{3} finds,
+// without running a regular expression for every price of the document.
+bool hasThreeDecimals(const QString& text) {
+    for (qsizetype dot = 1; dot + 3 < text.size(); ++dot) {
+        if (text.at(dot) == QLatin1Char('.') && isAsciiDigit(text.at(dot - 1)) &&
+            isAsciiDigit(text.at(dot + 1)) && isAsciiDigit(text.at(dot + 2)) &&
+            isAsciiDigit(text.at(dot + 3))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 struct PrivacyRow {
-    const char* idEntity;
-    const char* entity;
-    const char* idChannel;
-    const char* channel;
+    QString idEntity;
+    QString entity;
+    QString idChannel;
+    QString channel;
     bool TCliente::*consent;
 };
 
 const PrivacyRow kPrivacyRows[] = {
-    {"1", "FCA", "A", "Marketing", &TCliente::FMarketingFCA},
-    {"1", "FCA", "B", "3th", &TCliente::FTerzePartiFCA},
-    {"1", "FCA", "C", "Profiling", &TCliente::FProfilingFCA},
-    {"2", "Dealer", "A", "Marketing", &TCliente::FMarketingDealer},
-    {"2", "Dealer", "B", "3th", &TCliente::FTerzePartiDealer},
-    {"2", "Dealer", "C", "Profiling", &TCliente::FProfilingDealer},
+    {u"1"_s, u"FCA"_s, u"A"_s, u"Marketing"_s, &TCliente::FMarketingFCA},
+    {u"1"_s, u"FCA"_s, u"B"_s, u"3th"_s, &TCliente::FTerzePartiFCA},
+    {u"1"_s, u"FCA"_s, u"C"_s, u"Profiling"_s, &TCliente::FProfilingFCA},
+    {u"2"_s, u"Dealer"_s, u"A"_s, u"Marketing"_s, &TCliente::FMarketingDealer},
+    {u"2"_s, u"Dealer"_s, u"B"_s, u"3th"_s, &TCliente::FTerzePartiDealer},
+    {u"2"_s, u"Dealer"_s, u"C"_s, u"Profiling"_s, &TCliente::FProfilingDealer},
 };
 
 void writeCustomer(const TXMLCommessaDetail& detail, const TCommessa& commessa,
@@ -99,10 +118,10 @@ void writePrivacy(const TXMLCommessaDetail& detail, const TCliente& cliente) {
     const TXMLPrivacyUeType privacyUe = detail.PrivacyUe();
     for (const PrivacyRow& row : kPrivacyRows) {
         const TXMLPrivacyUeType_Privacy privacy = privacyUe.Add();
-        privacy.idEntity().set(QString::fromLatin1(row.idEntity));
-        privacy.Entity().set(QString::fromLatin1(row.entity));
-        privacy.IdChannel().set(QString::fromLatin1(row.idChannel));
-        privacy.Channel().set(QString::fromLatin1(row.channel));
+        privacy.idEntity().set(row.idEntity);
+        privacy.Entity().set(row.entity);
+        privacy.IdChannel().set(row.idChannel);
+        privacy.Channel().set(row.channel);
         privacy.PermDate().set(permDate);
         privacy.DisclaimerCode().set(QStringLiteral("1390"));
         privacy.idSource().set(QStringLiteral("2"));
@@ -111,7 +130,8 @@ void writePrivacy(const TXMLCommessaDetail& detail, const TCliente& cliente) {
     }
 }
 
-void writeCommessa(const TXMLCommessaList& root, const TCommessa& commessa, ExportStore& store) {
+void writeCommessa(const TXMLCommessaList& root, const TCommessa& commessa, const TCliente& cliente,
+                   const TVeicolo& veicolo) {
     const TXMLCommessaDetail detail(root.appendChild("Commessa"));
     detail.IDCOMMESSADMS().set(AggiungiZeriIdCommessa(commessa.FIDCommessaDMS));
     detail.DMSVERSION().set(QStringLiteral("4.0"));
@@ -119,9 +139,8 @@ void writeCommessa(const TXMLCommessaList& root, const TCommessa& commessa, Expo
     detail.SINCOM().set(commessa.FCodiceOfficina);
     detail.CREATIONDATE().set(commessa.FDataCommessa);
 
-    const TCliente cliente = store.getClienteFromDB(commessa.FIdCliente);
     writeCustomer(detail, commessa, cliente);
-    writeVehicle(detail, store.getVeicoloFromDB(commessa.FIdVeicolo));
+    writeVehicle(detail, veicolo);
     const TXMLInconveniencesType inconveniences = detail.Inconveniences();
     if (commessa.FListaInconvenienti) {
         for (const TInconveniente& inconveniente : *commessa.FListaInconvenienti) {
@@ -150,13 +169,12 @@ QString AggiungiZeriIdInconveniente(const QString& id) {
 }
 
 QString FormattaPrezzo(const QString& prezzo) {
-    static const QRegularExpression kThreeDecimals(QStringLiteral("[0-9]{1,5}[.]{1}[0-9]{3}"));
     QString text = prezzo;
     if (!text.contains(QLatin1Char(','))) {
         text += QLatin1Char(',');
     }
     text.replace(QLatin1Char(','), QLatin1Char('.'));
-    while (!kThreeDecimals.match(text).hasMatch() && text.size() < 10) {
+    while (!hasThreeDecimals(text) && text.size() < 10) {
         text += QLatin1Char('0');
     }
     return text;
@@ -165,8 +183,18 @@ QString FormattaPrezzo(const QString& prezzo) {
 QByteArray buildExportXml(const TListaCommesse& lista, ExportStore& store) {
     ExportDocument document;
     const TXMLCommessaList root = document.root();
+    QSet<QString> idClienti;
+    QSet<int> idVeicoli;
     for (const TCommessa& commessa : lista) {
-        writeCommessa(root, commessa, store);
+        idClienti.insert(commessa.FIdCliente);
+        idVeicoli.insert(commessa.FIdVeicolo);
+    }
+    const QHash<QString, TCliente> clienti = store.getClientiFromDB(idClienti.values());
+    const QHash<int, TVeicolo> veicoli = store.getVeicoliFromDB(idVeicoli.values());
+    for (const TCommessa& commessa : lista) {
+        // A missing customer is one with an empty id (refused), a missing vehicle is empty.
+        writeCommessa(root, commessa, clienti.value(commessa.FIdCliente),
+                      veicoli.value(commessa.FIdVeicolo));
     }
     return document.formattedText();
 }

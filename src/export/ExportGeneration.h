@@ -15,9 +15,9 @@ QString AggiungiZeriIdInconveniente(const QString& id);
 // five digits, three decimals (12,5 gives 12.500); never grown past 10 characters.
 QString FormattaPrezzo(const QString& prezzo);
 
-// The export document of the job orders, in list order, as it is saved. Customer and
-// vehicle of each job order are loaded from the store. Throws (a customer id that is not
-// a whole number, a missing customer, a database error) without any side effect.
+// The export document of the job orders, in list order, as it is saved. The customers and
+// vehicles of the job orders are loaded from the store, all at once. Throws (a customer id that is
+// not a whole number, a missing customer, a database error) without any side effect.
 QByteArray buildExportXml(const TListaCommesse& lista, ExportStore& store);
 
 // The generation as "Genera XML Odierno", "Genera XML e Invia..." and the batch export

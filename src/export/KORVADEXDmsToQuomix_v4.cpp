@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -16,24 +17,41 @@ namespace {
     throw TavornoError(QStringLiteral("List index out of bounds (%1)").arg(index));
 }
 
-// XML 1.0 has no way to write most control characters, not even as character
-// references; a blank takes their place so that the document stays well-formed.
-QString withXmlCharactersOnly(const QString& text) {
-    QString result = text;
-    for (qsizetype i = 0; i < result.size(); ++i) {
-        const QChar c = result.at(i);
-        if (c.isHighSurrogate() && i + 1 < result.size() && result.at(i + 1).isLowSurrogate()) {
+// Text as UTF-8 for an attribute value, in one pass and without a heap allocation for the
+// short texts of the export. XML 1.0 has no way to write most control characters, not even
+// as character references; a blank takes their place so that the document stays well-formed.
+using Utf8Text = QVarLengthArray<char, 256>;
+
+void appendXmlUtf8(Utf8Text& out, const QString& text) {
+    const auto append = [&](char32_t code) {
+        if (code < 0x80) {
+            out.append(static_cast<char>(code));
+        } else if (code < 0x800) {
+            out.append(static_cast<char>(0xC0 | (code >> 6)));
+            out.append(static_cast<char>(0x80 | (code & 0x3F)));
+        } else if (code < 0x10000) {
+            out.append(static_cast<char>(0xE0 | (code >> 12)));
+            out.append(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.append(static_cast<char>(0x80 | (code & 0x3F)));
+        } else {
+            out.append(static_cast<char>(0xF0 | (code >> 18)));
+            out.append(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+            out.append(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.append(static_cast<char>(0x80 | (code & 0x3F)));
+        }
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            append(QChar::surrogateToUcs4(c, text.at(i + 1)));
             ++i;
             continue;
         }
         const char16_t code = c.unicode();
         const bool allowed = code == 0x9 || code == 0xA || code == 0xD ||
                              (code >= 0x20 && code < 0xD800) || (code >= 0xE000 && code <= 0xFFFD);
-        if (!allowed) {
-            result[i] = QLatin1Char(' ');
-        }
+        append(allowed ? code : u' ');
     }
-    return result;
 }
 
 QString readText(pugi::xml_node element, const char* name) {
@@ -45,7 +63,9 @@ void writeText(pugi::xml_node element, const char* name, const QString& text) {
     if (!attribute) {
         attribute = element.append_attribute(name);
     }
-    attribute.set_value(withXmlCharactersOnly(text).toUtf8().constData());
+    Utf8Text value;
+    appendXmlUtf8(value, text);
+    attribute.set_value(value.constData(), static_cast<size_t>(value.size()));
 }
 
 double decimalFromText(const QString& text) {
@@ -81,14 +101,22 @@ QString decimalToText(double value) {
 }
 
 // The name of a new child: the parent's prefix, so the child is in the parent's namespace.
-QByteArray qualifiedName(pugi::xml_node parent, const char* localName) {
-    const char* parentName = parent.name();
-    const char* colon = std::strchr(parentName, ':');
-    if (colon == nullptr) {
-        return QByteArray(localName);
+// Kept on the stack: every element of the document is named this way.
+class QualifiedName {
+public:
+    QualifiedName(pugi::xml_node parent, const char* localName) {
+        const char* parentName = parent.name();
+        const char* colon = std::strchr(parentName, ':');
+        if (colon != nullptr) {
+            name_.append(parentName, colon - parentName + 1);
+        }
+        name_.append(localName, static_cast<qsizetype>(std::strlen(localName)) + 1);
     }
-    return QByteArray(parentName, static_cast<qsizetype>(colon - parentName + 1)) + localName;
-}
+    const char* constData() const { return name_.constData(); }
+
+private:
+    QVarLengthArray<char, 64> name_;
+};
 
 // The n-th child (0 first) or, at the number of children, an empty node (append).
 pugi::xml_node childAtPosition(pugi::xml_node parent, int position, bool& found) {
@@ -104,7 +132,8 @@ pugi::xml_node childAtPosition(pugi::xml_node parent, int position, bool& found)
     return child;
 }
 
-pugi::xml_node insertChild(pugi::xml_node parent, const QByteArray& name, pugi::xml_node before) {
+pugi::xml_node insertChild(pugi::xml_node parent, const QualifiedName& name,
+                           pugi::xml_node before) {
     return before ? parent.insert_child_before(name.constData(), before)
                   : parent.append_child(name.constData());
 }
@@ -158,15 +187,15 @@ pugi::xml_node XMLElementView::createChild(const char* localName, int position) 
     if (!found) {
         throwIndexOutOfBounds(position);
     }
-    return insertChild(element_, qualifiedName(element_, localName), before);
+    return insertChild(element_, QualifiedName(element_, localName), before);
 }
 
 pugi::xml_node XMLElementView::appendChild(const char* localName) const {
-    return insertChild(element_, qualifiedName(element_, localName), pugi::xml_node());
+    return insertChild(element_, QualifiedName(element_, localName), pugi::xml_node());
 }
 
 pugi::xml_node XMLElementView::child(const char* localName) const {
-    const QByteArray name = qualifiedName(element_, localName);
+    const QualifiedName name(element_, localName);
     pugi::xml_node parent = element_;
     const pugi::xml_node existing = parent.child(name.constData());
     return existing ? existing : parent.append_child(name.constData());
@@ -175,7 +204,7 @@ pugi::xml_node XMLElementView::child(const char* localName) const {
 namespace XMLListItems {
 
 int count(pugi::xml_node list, const char* itemName) {
-    const QByteArray name = qualifiedName(list, itemName);
+    const QualifiedName name(list, itemName);
     int result = 0;
     for (pugi::xml_node item = list.child(name.constData()); item;
          item = item.next_sibling(name.constData())) {
@@ -185,7 +214,7 @@ int count(pugi::xml_node list, const char* itemName) {
 }
 
 pugi::xml_node at(pugi::xml_node list, const char* itemName, int index) {
-    const QByteArray name = qualifiedName(list, itemName);
+    const QualifiedName name(list, itemName);
     pugi::xml_node item = list.child(name.constData());
     for (int i = 0; item && i < index; ++i) {
         item = item.next_sibling(name.constData());
@@ -201,7 +230,7 @@ pugi::xml_node insert(pugi::xml_node list, const char* itemName, int index) {
     if (index < 0 || index > itemCount) {
         throwIndexOutOfBounds(index);
     }
-    const QByteArray name = qualifiedName(list, itemName);
+    const QualifiedName name(list, itemName);
     const pugi::xml_node before = index < itemCount ? at(list, itemName, index) : pugi::xml_node();
     return insertChild(list, name, before);
 }

@@ -90,7 +90,8 @@ public:
 
     int Count() const { return XMLListItems::count(element_, Item::kName); }
     Item Get(int index) const { return Item(XMLListItems::at(element_, Item::kName, index)); }
-    Item Add() const { return Insert(Count()); }
+    // Insert at the count, which is appending: no walk over the items.
+    Item Add() const { return Item(appendChild(Item::kName)); }
     Item Insert(int index) const {
         return Item(XMLListItems::insert(element_, Item::kName, index));
     }

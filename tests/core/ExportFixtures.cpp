@@ -5,6 +5,26 @@
 #include <QFile>
 #include <memory>
 
+QHash<QString, TCliente> FakeExportStore::getClientiFromDB(const QStringList& idClienti) {
+    QHash<QString, TCliente> trovati;
+    for (const QString& id : idClienti) {
+        if (clienti.contains(id)) {
+            trovati.insert(id, clienti.value(id));
+        }
+    }
+    return trovati;
+}
+
+QHash<int, TVeicolo> FakeExportStore::getVeicoliFromDB(const QList<int>& idVeicoli) {
+    QHash<int, TVeicolo> trovati;
+    for (const int id : idVeicoli) {
+        if (veicoli.contains(id)) {
+            trovati.insert(id, veicoli.value(id));
+        }
+    }
+    return trovati;
+}
+
 void FakeExportStore::ImpostaCommesseComeInviate(const TListaCommesse& lista) {
     QStringList ids;
     for (const TCommessa& c : lista) {

@@ -15,10 +15,8 @@ public:
     // The ids of each list marked as sent, one entry per call.
     std::vector<QStringList> marked;
 
-    TCliente getClienteFromDB(const QString& idCliente) override {
-        return clienti.value(idCliente);
-    }
-    TVeicolo getVeicoloFromDB(int idVeicolo) override { return veicoli.value(idVeicolo); }
+    QHash<QString, TCliente> getClientiFromDB(const QStringList& idClienti) override;
+    QHash<int, TVeicolo> getVeicoliFromDB(const QList<int>& idVeicoli) override;
     void ImpostaCommesseComeInviate(const TListaCommesse& lista) override;
 };
 

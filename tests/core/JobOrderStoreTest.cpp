@@ -49,6 +49,30 @@ TEST_F(JobOrderStoreTest, NewJobOrderIsStoredWholeAndLoadsBackByItsCard) {
               TVeicolo::Create(salvata.IdVeicolo, "AB123CD", "50", "1234567", "ZFA12345"));
 }
 
+// The export reads the customers and vehicles of a whole list at once: the same records as
+// one by one, by the id asked, and no entry for what is not there.
+TEST_F(JobOrderStoreTest, ManyCustomersAndVehiclesAtOnceAreThoseReadOneByOne) {
+    const CommessaSalvata prima = salvaCommessa(QStringLiteral("SCH-1"));
+    const CommessaSalvata altra = salvaCommessa(QStringLiteral("SCH-2"), QStringLiteral("Gomme"),
+                                                QStringLiteral("00043"), QStringLiteral("ZZ999ZZ"));
+
+    const QHash<QString, TCliente> clienti =
+        jobOrders.getClientiFromDB({QStringLiteral("00042"), QStringLiteral("00043"),
+                                    QStringLiteral("00099"), QStringLiteral("42")});
+    EXPECT_EQ(clienti.keys().size(), 2);
+    for (const QString& id : {QStringLiteral("00042"), QStringLiteral("00043")}) {
+        EXPECT_EQ(clienti.value(id), jobOrders.getClienteFromDB(id)) << id.toStdString();
+    }
+
+    const QHash<int, TVeicolo> veicoli =
+        jobOrders.getVeicoliFromDB({prima.IdVeicolo, altra.IdVeicolo, altra.IdVeicolo + 100});
+    EXPECT_EQ(veicoli.keys().size(), 2);
+    for (const int id : {prima.IdVeicolo, altra.IdVeicolo}) {
+        EXPECT_EQ(veicoli.value(id), jobOrders.getVeicoloFromDB(id)) << id;
+    }
+    EXPECT_TRUE(jobOrders.getClientiFromDB({}).isEmpty());
+}
+
 TEST_F(JobOrderStoreTest, StoredCustomerAndVehicleAreReusedAndLeftAsTheyWere) {
     const CommessaSalvata prima = salvaCommessa(QStringLiteral("SCH-1"));
     probe.exec(QStringLiteral("UPDATE Cliente SET RagioneSociale = 'Rossi S.p.A.'"));
