@@ -1,9 +1,11 @@
 // Times the export on a prepared database (see GeneraDatabase.cpp): the busiest day, and
 // 1,000 job orders (the first days of the database, day after day, until there are 1,000).
 // For each, loading the job orders alone and the export (loading, building the document
-// with every customer and vehicle read afresh, writing the file), and their ratio.
+// with every customer and vehicle read afresh, writing the file), and their ratio. With
+// --memoria-trattenuta the process keeps freed memory from its start, as the program does;
+// without it, memory is handled as glibc does by default.
 //
-//   tavorno-bench-export PERCORSO
+//   tavorno-bench-export PERCORSO [--memoria-trattenuta]
 
 #include "app/ArchivioEsportazione.h"
 #include "db/ComplaintStore.h"
@@ -11,6 +13,7 @@
 #include "db/UnitDB.h"
 #include "export/ExportGeneration.h"
 #include "platform/Errors.h"
+#include "platform/Memory.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -20,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -107,8 +111,10 @@ void riga(QTextStream& out, const QString& nome, int commesse, double carica, do
     out.flush();
 }
 
-void misura(const QString& percorso) {
+void misura(const QString& percorso, bool memoriaTrattenuta) {
     QTextStream out(stdout);
+    out << (memoriaTrattenuta ? "Memoria liberata trattenuta dal processo, come fa il programma\n"
+                              : "Memoria gestita come fa glibc di norma\n");
     Misura misura(percorso);
     QTemporaryDir cartella;
     const QString file = cartella.filePath(QStringLiteral("KORVADEX.XML"));
@@ -132,14 +138,19 @@ void misura(const QString& percorso) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const bool memoriaTrattenuta =
+        argc == 3 && std::string_view(argv[2]) == std::string_view("--memoria-trattenuta");
+    if (memoriaTrattenuta) {
+        keepFreedMemory();
+    }
     QCoreApplication application(argc, argv);
     const QStringList argomenti = QCoreApplication::arguments().mid(1);
-    if (argomenti.size() != 1) {
-        QTextStream(stderr) << "Uso: tavorno-bench-export PERCORSO\n";
+    if (argomenti.size() != (memoriaTrattenuta ? 2 : 1)) {
+        QTextStream(stderr) << "Uso: tavorno-bench-export PERCORSO [--memoria-trattenuta]\n";
         return 2;
     }
     try {
-        misura(argomenti[0]);
+        misura(argomenti[0], memoriaTrattenuta);
     } catch (const std::exception& error) {
         QTextStream(stderr) << errorMessage(error) << '\n';
         return 1;
