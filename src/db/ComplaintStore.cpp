@@ -25,6 +25,23 @@ const QString kAggiornaRicambio = QStringLiteral(
     "CodiceACarico = :CODICEACARICO, IdInconveniente = :IDINCONVENIENTE WHERE IdRicambio = "
     ":IDRICAMBIO;");
 
+// The values an operation row is inserted or updated with; the row belongs to the complaint
+// being saved, whatever the record says.
+void impostaOperazione(TSQLQuery& query, const TOperazione& operazione, int idInconveniente) {
+    query.setParamText(QStringLiteral("PREZZO"), operazione.Fprezzo);
+    query.setParamText(QStringLiteral("CODOPERAZIONE"), operazione.Fcodice);
+    query.setParamText(QStringLiteral("DESCRIZIONE"), operazione.Fdescrizione);
+    query.setParamText(QStringLiteral("CODICEACARICO"), testoCodice(operazione.FcodiceACarico));
+    query.setParamInteger(QStringLiteral("IDINCONVENIENTE"), idInconveniente);
+}
+
+void impostaRicambio(TSQLQuery& query, const TRicambio& ricambio, int idInconveniente) {
+    query.setParamText(QStringLiteral("CODRICAMBIO"), ricambio.FCodiceRicambio);
+    query.setParamText(QStringLiteral("DESCRIZIONE"), ricambio.FDescrizione);
+    query.setParamText(QStringLiteral("CODICEACARICO"), testoCodice(ricambio.FCodiceACarico));
+    query.setParamInteger(QStringLiteral("IDINCONVENIENTE"), idInconveniente);
+}
+
 }  // namespace
 
 int ComplaintStore::SalvaNuovoInconveniente(const TInconveniente& inconveniente) {
@@ -122,22 +139,14 @@ void ComplaintStore::AggiornaOperazioniERicambiNelDB(const TInconveniente& incon
 void ComplaintStore::inserisciOperazione(const TOperazione& operazione, int idInconveniente) {
     TSQLQuery& query = dm_.SQLQueryGeneric;
     query.setSQL(kInserisciOperazione);
-    query.setParamText(QStringLiteral("PREZZO"), operazione.Fprezzo);
-    query.setParamText(QStringLiteral("CODOPERAZIONE"), operazione.Fcodice);
-    query.setParamText(QStringLiteral("DESCRIZIONE"), operazione.Fdescrizione);
-    query.setParamText(QStringLiteral("CODICEACARICO"), testoCodice(operazione.FcodiceACarico));
-    query.setParamInteger(QStringLiteral("IDINCONVENIENTE"), idInconveniente);
+    impostaOperazione(query, operazione, idInconveniente);
     query.execute();
 }
 
 void ComplaintStore::aggiornaOperazione(const TOperazione& operazione, int idInconveniente) {
     TSQLQuery& query = dm_.SQLQueryGeneric;
     query.setSQL(kAggiornaOperazione);
-    query.setParamText(QStringLiteral("PREZZO"), operazione.Fprezzo);
-    query.setParamText(QStringLiteral("CODOPERAZIONE"), operazione.Fcodice);
-    query.setParamText(QStringLiteral("DESCRIZIONE"), operazione.Fdescrizione);
-    query.setParamText(QStringLiteral("CODICEACARICO"), testoCodice(operazione.FcodiceACarico));
-    query.setParamInteger(QStringLiteral("IDINCONVENIENTE"), idInconveniente);
+    impostaOperazione(query, operazione, idInconveniente);
     query.setParamInteger(QStringLiteral("IDOPERAZIONE"), operazione.FIdOperazione);
     query.execute();
 }
@@ -145,20 +154,14 @@ void ComplaintStore::aggiornaOperazione(const TOperazione& operazione, int idInc
 void ComplaintStore::inserisciRicambio(const TRicambio& ricambio, int idInconveniente) {
     TSQLQuery& query = dm_.SQLQueryGeneric;
     query.setSQL(kInserisciRicambio);
-    query.setParamText(QStringLiteral("CODRICAMBIO"), ricambio.FCodiceRicambio);
-    query.setParamText(QStringLiteral("DESCRIZIONE"), ricambio.FDescrizione);
-    query.setParamText(QStringLiteral("CODICEACARICO"), testoCodice(ricambio.FCodiceACarico));
-    query.setParamInteger(QStringLiteral("IDINCONVENIENTE"), idInconveniente);
+    impostaRicambio(query, ricambio, idInconveniente);
     query.execute();
 }
 
 void ComplaintStore::aggiornaRicambio(const TRicambio& ricambio, int idInconveniente) {
     TSQLQuery& query = dm_.SQLQueryGeneric;
     query.setSQL(kAggiornaRicambio);
-    query.setParamText(QStringLiteral("CODRICAMBIO"), ricambio.FCodiceRicambio);
-    query.setParamText(QStringLiteral("DESCRIZIONE"), ricambio.FDescrizione);
-    query.setParamText(QStringLiteral("CODICEACARICO"), testoCodice(ricambio.FCodiceACarico));
-    query.setParamInteger(QStringLiteral("IDINCONVENIENTE"), idInconveniente);
+    impostaRicambio(query, ricambio, idInconveniente);
     query.setParamInteger(QStringLiteral("IDRICAMBIO"), ricambio.FIdRicambio);
     query.execute();
 }
