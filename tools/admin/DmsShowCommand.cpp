@@ -1,8 +1,9 @@
 #include "AdminCommand.h"
 
 #include "app/Settings.h"
-#include "db/SQLConnection.h"
-#include "db/SQLQuery.h"
+#include "db/ComplaintStore.h"
+#include "db/JobOrderStore.h"
+#include "db/UnitDB.h"
 #include "dms/DocumentoDMS.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
@@ -15,17 +16,15 @@
 
 namespace {
 
-// The stored-card check of the dry run, on the database KORVADEX.ini names, read only.
-// With no usable database the card counts as new, and the reason goes to standard error.
+// The stored-card check of the dry run, by the job order store on the database
+// KORVADEX.ini names. With no usable database the card counts as new, and the reason goes
+// to standard error.
 bool schedaMemorizzata(const QString& codiceScheda) {
     try {
-        TSQLConnection connection;
-        connection.setDatabase(Settings::read(QStringLiteral("DBPath")));
-        TSQLQuery query(connection,
-                        QStringLiteral("SELECT IdScheda FROM Scheda WHERE CodiceScheda = :c"));
-        query.setParamText(QStringLiteral("c"), codiceScheda);
-        query.open();
-        return !query.eof();
+        TDataModule1 dataModule;
+        dataModule.SQLConnection1.setDatabase(Settings::read(QStringLiteral("DBPath")));
+        ComplaintStore complaints(dataModule);
+        return JobOrderStore(dataModule, complaints).EsisteScheda(codiceScheda);
     } catch (const std::exception& error) {
         printErr(QStringLiteral("Database non utilizzabile, la scheda è considerata nuova: %1")
                      .arg(errorMessage(error)));
