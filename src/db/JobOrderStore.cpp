@@ -37,25 +37,57 @@ const QString kColonneCliente = QStringLiteral(
     "PrivacyProfilingDealer");
 const QString kColonneVeicolo = QStringLiteral("Targa, CodiceMarca, MVS, Telaio");
 
-TCliente clienteDallaRiga(const TSQLQuery& query, const QString& idCliente) {
-    const auto consenso = [&](const char* colonna) {
-        return query.fieldInteger(QString::fromLatin1(colonna)) != 0;
-    };
-    return TCliente::Create(JobOrderStore::AggiungiZeriIdCliente(idCliente),
-                            query.fieldText(QStringLiteral("RagioneSociale")),
-                            query.fieldText(QStringLiteral("CodiceFiscale")),
-                            query.fieldText(QStringLiteral("TipoCliente")),
-                            query.fieldText(QStringLiteral("DataOraCessionePrivacy")),
-                            consenso("PrivacyMarketingFCA"), consenso("Privacy3thFCA"),
-                            consenso("PrivacyProfilingFCA"), consenso("PrivacyMarketingDealer"),
-                            consenso("Privacy3thDealer"), consenso("PrivacyProfilingDealer"));
+// Column positions of the customer and vehicle readers, looked up by name once per opened
+// statement: a lookup of a thousand customers would otherwise search ten names per row.
+struct ColonneCliente {
+    int ragioneSociale;
+    int codiceFiscale;
+    int tipoCliente;
+    int dataOraCessionePrivacy;
+    int consensi[6];
+
+    static ColonneCliente di(const TSQLQuery& query) {
+        const auto colonna = [&](const char* nome) {
+            return query.requireColumn(QString::fromLatin1(nome));
+        };
+        return {colonna("RagioneSociale"),
+                colonna("CodiceFiscale"),
+                colonna("TipoCliente"),
+                colonna("DataOraCessionePrivacy"),
+                {colonna("PrivacyMarketingFCA"), colonna("Privacy3thFCA"),
+                 colonna("PrivacyProfilingFCA"), colonna("PrivacyMarketingDealer"),
+                 colonna("Privacy3thDealer"), colonna("PrivacyProfilingDealer")}};
+    }
+};
+
+struct ColonneVeicolo {
+    int targa;
+    int codiceMarca;
+    int mvs;
+    int telaio;
+
+    static ColonneVeicolo di(const TSQLQuery& query) {
+        return {query.requireColumn(QStringLiteral("Targa")),
+                query.requireColumn(QStringLiteral("CodiceMarca")),
+                query.requireColumn(QStringLiteral("MVS")),
+                query.requireColumn(QStringLiteral("Telaio"))};
+    }
+};
+
+TCliente clienteDallaRiga(const TSQLQuery& query, const ColonneCliente& colonne,
+                          const QString& idCliente) {
+    const auto consenso = [&](int i) { return query.fieldInteger(colonne.consensi[i]) != 0; };
+    return TCliente::Create(
+        JobOrderStore::AggiungiZeriIdCliente(idCliente), query.fieldText(colonne.ragioneSociale),
+        query.fieldText(colonne.codiceFiscale), query.fieldText(colonne.tipoCliente),
+        query.fieldText(colonne.dataOraCessionePrivacy), consenso(0), consenso(1), consenso(2),
+        consenso(3), consenso(4), consenso(5));
 }
 
-TVeicolo veicoloDallaRiga(const TSQLQuery& query, int idVeicolo) {
-    return TVeicolo::Create(idVeicolo, query.fieldText(QStringLiteral("Targa")),
-                            query.fieldText(QStringLiteral("CodiceMarca")),
-                            query.fieldText(QStringLiteral("MVS")),
-                            query.fieldText(QStringLiteral("Telaio")));
+TVeicolo veicoloDallaRiga(const TSQLQuery& query, const ColonneVeicolo& colonne, int idVeicolo) {
+    return TVeicolo::Create(idVeicolo, query.fieldText(colonne.targa),
+                            query.fieldText(colonne.codiceMarca), query.fieldText(colonne.mvs),
+                            query.fieldText(colonne.telaio));
 }
 
 // Many ids as one parameter, for "IN (SELECT value FROM json_each(:Ids))".
@@ -261,7 +293,7 @@ TCliente JobOrderStore::getClienteFromDB(const QString& idCliente) {
                  QStringLiteral(" FROM Cliente WHERE IdCliente = :IdCliente"));
     query.setParamText(QStringLiteral("IdCliente"), idCliente);
     query.open();
-    TCliente cliente = clienteDallaRiga(query, idCliente);
+    TCliente cliente = clienteDallaRiga(query, ColonneCliente::di(query), idCliente);
     query.close();
     return cliente;
 }
@@ -278,9 +310,10 @@ QHash<QString, TCliente> JobOrderStore::getClientiFromDB(const QStringList& idCl
     query.open();
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const int idCliente = query.requireColumn(QStringLiteral("IdCliente"));
+    const ColonneCliente colonne = ColonneCliente::di(query);
     for (; !query.eof(); query.next()) {
         const QString id = query.fieldText(idCliente);
-        clienti.insert(id, clienteDallaRiga(query, id));
+        clienti.insert(id, clienteDallaRiga(query, colonne, id));
     }
     return clienti;
 }
@@ -355,7 +388,7 @@ TVeicolo JobOrderStore::getVeicoloFromDB(int idVeicolo) {
                  QStringLiteral(" FROM Veicolo WHERE IdVeicolo = :IdVeicolo"));
     query.setParamInteger(QStringLiteral("IdVeicolo"), idVeicolo);
     query.open();
-    TVeicolo veicolo = veicoloDallaRiga(query, idVeicolo);
+    TVeicolo veicolo = veicoloDallaRiga(query, ColonneVeicolo::di(query), idVeicolo);
     query.close();
     return veicolo;
 }
@@ -375,9 +408,10 @@ QHash<int, TVeicolo> JobOrderStore::getVeicoliFromDB(const QList<int>& idVeicoli
     query.open();
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const int idVeicolo = query.requireColumn(QStringLiteral("IdVeicolo"));
+    const ColonneVeicolo colonne = ColonneVeicolo::di(query);
     for (; !query.eof(); query.next()) {
         const int id = static_cast<int>(query.fieldInteger(idVeicolo));
-        veicoli.insert(id, veicoloDallaRiga(query, id));
+        veicoli.insert(id, veicoloDallaRiga(query, colonne, id));
     }
     return veicoli;
 }
