@@ -22,36 +22,50 @@ namespace {
 // as character references; a blank takes their place so that the document stays well-formed.
 using Utf8Text = QVarLengthArray<char, 256>;
 
-void appendXmlUtf8(Utf8Text& out, const QString& text) {
-    const auto append = [&](char32_t code) {
-        if (code < 0x80) {
-            out.append(static_cast<char>(code));
-        } else if (code < 0x800) {
-            out.append(static_cast<char>(0xC0 | (code >> 6)));
-            out.append(static_cast<char>(0x80 | (code & 0x3F)));
-        } else if (code < 0x10000) {
-            out.append(static_cast<char>(0xE0 | (code >> 12)));
-            out.append(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.append(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            out.append(static_cast<char>(0xF0 | (code >> 18)));
-            out.append(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            out.append(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.append(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            append(QChar::surrogateToUcs4(c, text.at(i + 1)));
-            ++i;
-            continue;
-        }
-        const char16_t code = c.unicode();
-        const bool allowed = code == 0x9 || code == 0xA || code == 0xD ||
-                             (code >= 0x20 && code < 0xD800) || (code >= 0xE000 && code <= 0xFFFD);
-        append(allowed ? code : u' ');
+bool isXmlChar(char16_t code) {
+    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code < 0xD800) ||
+           (code >= 0xE000 && code <= 0xFFFD);
+}
+
+char* putUtf8(char* out, char32_t code) {
+    if (code < 0x80) {
+        *out++ = static_cast<char>(code);
+    } else if (code < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (code >> 6));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (code >> 12));
+        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (code >> 18));
+        *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
     }
+    return out;
+}
+
+void toXmlUtf8(Utf8Text& out, const QString& text) {
+    // A UTF-16 unit takes at most three bytes (a surrogate pair four for two units): room
+    // for the worst case first, so the loop writes without checking the capacity.
+    out.resize(3 * text.size());
+    char* next = out.data();
+    const auto* units = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t code = units[i];
+        if (code >= 0x20 && code < 0x80) {  // the common case: printable ASCII
+            *next++ = static_cast<char>(code);
+        } else if (QChar::isHighSurrogate(code) && i + 1 < size &&
+                   QChar::isLowSurrogate(units[i + 1])) {
+            next = putUtf8(next, QChar::surrogateToUcs4(code, units[i + 1]));
+            ++i;
+        } else {
+            next = putUtf8(next, isXmlChar(code) ? code : u' ');
+        }
+    }
+    out.resize(next - out.data());
 }
 
 QString readText(pugi::xml_node element, const char* name) {
@@ -64,7 +78,7 @@ void writeText(pugi::xml_node element, const char* name, const QString& text) {
         attribute = element.append_attribute(name);
     }
     Utf8Text value;
-    appendXmlUtf8(value, text);
+    toXmlUtf8(value, text);
     attribute.set_value(value.constData(), static_cast<size_t>(value.size()));
 }
 
