@@ -3,30 +3,30 @@
 #include "platform/Errors.h"
 
 #include <QDir>
-#include <QSaveFile>
 
-namespace {
-
-[[noreturn]] void throwNotWritten(const QString& path, const QString& cause) {
-    throw TavornoError(QStringLiteral("Impossibile scrivere il file \"%1\": %2")
-                           .arg(QDir::toNativeSeparators(path), cause));
-}
-
-}  // namespace
-
-void writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
+AtomicFile::AtomicFile(const QString& path) : path_(path), file_(path) {
     // Unbuffered: a short write (a full disk) then shows in write()'s result, while through
     // the buffer it would go unnoticed and commit() would publish a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        throwNotWritten(path, file.errorString());
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        fail(file_.errorString());
     }
-    if (file.write(bytes) != bytes.size()) {
-        throwNotWritten(path, file.error() == QFileDevice::NoError
-                                  ? QStringLiteral("scrittura incompleta (disco pieno?)")
-                                  : file.errorString());
+}
+
+void AtomicFile::write(const char* data, qsizetype size) {
+    if (file_.write(data, size) != size) {
+        fail(file_.error() == QFileDevice::NoError
+                 ? QStringLiteral("scrittura incompleta (disco pieno?)")
+                 : file_.errorString());
     }
-    if (!file.commit()) {
-        throwNotWritten(path, file.errorString());
+}
+
+void AtomicFile::commit() {
+    if (!file_.commit()) {
+        fail(file_.errorString());
     }
+}
+
+void AtomicFile::fail(const QString& cause) const {
+    throw TavornoError(QStringLiteral("Impossibile scrivere il file \"%1\": %2")
+                           .arg(QDir::toNativeSeparators(path_), cause));
 }

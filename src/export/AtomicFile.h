@@ -1,10 +1,25 @@
 #pragma once
 
-#include <QByteArray>
+#include <QSaveFile>
 #include <QString>
 
-// Writes `bytes` to a temporary file in the folder of `path` and then renames it over
-// `path`, so a reader sees either the old file or the whole new one, never a half-written
-// one. On any failure the old file stays as it was, the temporary file is removed, and a
-// TavornoError names the file and the cause.
-void writeFileAtomically(const QString& path, const QByteArray& bytes);
+// A file replaced as a whole: written to a temporary file in its folder, then renamed over
+// it by commit(), so a reader sees either the old file or the whole new one, never a
+// half-written one. On any failure, and when the object goes away without commit(), the old
+// file stays as it was and the temporary file is removed. Failures throw a TavornoError
+// naming the file and the cause.
+class AtomicFile {
+public:
+    explicit AtomicFile(const QString& path);
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    void write(const char* data, qsizetype size);
+    void commit();
+
+private:
+    [[noreturn]] void fail(const QString& cause) const;
+
+    QString path_;
+    QSaveFile file_;
+};

@@ -1,26 +1,34 @@
 #include "export/ExportDocument.h"
 
 #include "export/KORVADEXNamespace.h"
+#include "export/XmlWriters.h"
 #include "platform/Errors.h"
 
 namespace {
 
-class ByteArrayWriter : public pugi::xml_writer {
-public:
-    explicit ByteArrayWriter(QByteArray& bytes) : bytes_(bytes) {}
-    void write(const void* data, size_t size) override {
-        const qsizetype needed = bytes_.size() + static_cast<qsizetype>(size);
-        // Doubling, as the appends alone would reallocate the whole text for every chunk
-        // pugixml hands over.
-        if (needed > bytes_.capacity()) {
-            bytes_.reserve(2 * needed);
-        }
-        bytes_.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
-    }
+// The first two initial lines: the declaration and the root start tag.
+QByteArray startText() {
+    const QByteArray uri(KORVADEXNamespace::kServiceUri);
+    const QByteArray prefix(KORVADEXNamespace::kPrefix);
+    return "<?xml version=\"1.0\"?>\n<" + prefix + ':' + KORVADEXNamespace::kRootName +
+           " xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\""
+           " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\""
+           " xmlns:" +
+           prefix + "=\"" + uri + "\" xsi:schemaLocation=\"" + uri + ' ' +
+           KORVADEXNamespace::kLocalSchemaPath + "\">\n";
+}
 
-private:
-    QByteArray& bytes_;
-};
+// The last initial line: the root end tag.
+QByteArray endText() {
+    return "</" + QByteArray(KORVADEXNamespace::kPrefix) + ':' + KORVADEXNamespace::kRootName +
+           ">\n";
+}
+
+void writeBytes(pugi::xml_writer& out, const QByteArray& bytes) {
+    out.write(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+const char kIndent[] = "  ";
 
 }  // namespace
 
@@ -36,20 +44,29 @@ ExportDocument::ExportDocument() {
 }
 
 QByteArray ExportDocument::initialText() {
-    const QByteArray uri(KORVADEXNamespace::kServiceUri);
-    const QByteArray prefix(KORVADEXNamespace::kPrefix);
-    return "<?xml version=\"1.0\"?>\n<" + prefix + ':' + KORVADEXNamespace::kRootName +
-           " xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\""
-           " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\""
-           " xmlns:" +
-           prefix + "=\"" + uri + "\" xsi:schemaLocation=\"" + uri + ' ' +
-           KORVADEXNamespace::kLocalSchemaPath + "\">\n</" + prefix + ':' +
-           KORVADEXNamespace::kRootName + ">\n";
+    return startText() + endText();
 }
 
 QByteArray ExportDocument::formattedText() const {
     QByteArray bytes;
-    ByteArrayWriter writer(bytes);
-    document_.save(writer, "  ", pugi::format_indent, pugi::encoding_utf8);
+    ByteArrayXmlWriter writer(bytes);
+    document_.save(writer, kIndent, pugi::format_indent, pugi::encoding_utf8);
     return bytes;
+}
+
+void ExportDocument::writeStart(pugi::xml_writer& out) {
+    writeBytes(out, startText());
+}
+
+void ExportDocument::writeChildrenAndRemove(pugi::xml_writer& out) {
+    pugi::xml_node content = document_.document_element();
+    while (const pugi::xml_node child = content.first_child()) {
+        // Depth 1: indented as a child of the root in the whole document.
+        child.print(out, kIndent, pugi::format_indent, pugi::encoding_utf8, 1);
+        content.remove_child(child);
+    }
+}
+
+void ExportDocument::writeEnd(pugi::xml_writer& out) {
+    writeBytes(out, endText());
 }

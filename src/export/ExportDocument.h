@@ -24,6 +24,16 @@ public:
     // blanks per level of nesting.
     QByteArray formattedText() const;
 
+    // The same text written piece by piece, so that a large export never sits whole in
+    // memory (a hundred thousand job orders take more than a gigabyte as a tree): the start
+    // (declaration and root start tag), then, as often as wanted, the root's children built
+    // since, which leave the document once written, and at last the root end tag. With
+    // children written, the pieces together are what formattedText() gives for the whole
+    // document; without, they are the three initial lines.
+    static void writeStart(pugi::xml_writer& out);
+    void writeChildrenAndRemove(pugi::xml_writer& out);
+    static void writeEnd(pugi::xml_writer& out);
+
 private:
     pugi::xml_document document_;
 };

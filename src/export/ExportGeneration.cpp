@@ -3,6 +3,7 @@
 #include "export/AtomicFile.h"
 #include "export/ExportDocument.h"
 #include "export/KORVADEXDmsToQuomix_v4.h"
+#include "export/XmlWriters.h"
 #include "platform/Errors.h"
 #include "platform/Interaction.h"
 
@@ -150,6 +151,28 @@ void writeCommessa(const TXMLCommessaList& root, const TCommessa& commessa, cons
     writePrivacy(detail, cliente);
 }
 
+// The whole export of the list into `out`, job order by job order.
+void writeExport(const TListaCommesse& lista, ExportStore& store, pugi::xml_writer& out) {
+    QSet<QString> idClienti;
+    QSet<int> idVeicoli;
+    for (const TCommessa& commessa : lista) {
+        idClienti.insert(commessa.FIdCliente);
+        idVeicoli.insert(commessa.FIdVeicolo);
+    }
+    const QHash<QString, TCliente> clienti = store.getClientiFromDB(idClienti.values());
+    const QHash<int, TVeicolo> veicoli = store.getVeicoliFromDB(idVeicoli.values());
+    ExportDocument document;
+    const TXMLCommessaList root = document.root();
+    ExportDocument::writeStart(out);
+    for (const TCommessa& commessa : lista) {
+        // A missing customer is one with an empty id (refused), a missing vehicle is empty.
+        writeCommessa(root, commessa, clienti.value(commessa.FIdCliente),
+                      veicoli.value(commessa.FIdVeicolo));
+        document.writeChildrenAndRemove(out);
+    }
+    ExportDocument::writeEnd(out);
+}
+
 void requireFolderOf(const QString& file) {
     const QString folder = QFileInfo(file).absolutePath();
     if (!QFileInfo(folder).isDir()) {
@@ -181,22 +204,18 @@ QString FormattaPrezzo(const QString& prezzo) {
 }
 
 QByteArray buildExportXml(const TListaCommesse& lista, ExportStore& store) {
-    ExportDocument document;
-    const TXMLCommessaList root = document.root();
-    QSet<QString> idClienti;
-    QSet<int> idVeicoli;
-    for (const TCommessa& commessa : lista) {
-        idClienti.insert(commessa.FIdCliente);
-        idVeicoli.insert(commessa.FIdVeicolo);
-    }
-    const QHash<QString, TCliente> clienti = store.getClientiFromDB(idClienti.values());
-    const QHash<int, TVeicolo> veicoli = store.getVeicoliFromDB(idVeicoli.values());
-    for (const TCommessa& commessa : lista) {
-        // A missing customer is one with an empty id (refused), a missing vehicle is empty.
-        writeCommessa(root, commessa, clienti.value(commessa.FIdCliente),
-                      veicoli.value(commessa.FIdVeicolo));
-    }
-    return document.formattedText();
+    QByteArray bytes;
+    ByteArrayXmlWriter writer(bytes);
+    writeExport(lista, store, writer);
+    return bytes;
+}
+
+void writeExportXml(const TListaCommesse& lista, ExportStore& store, const QString& exportFile) {
+    AtomicFile file(exportFile);
+    FileXmlWriter writer(file);
+    writeExport(lista, store, writer);
+    writer.finish();
+    file.commit();
 }
 
 bool GeneraXML(const TListaCommesse& lista, ExportStore& store, const QString& exportFile) {
@@ -206,7 +225,7 @@ bool GeneraXML(const TListaCommesse& lista, ExportStore& store, const QString& e
                                   QStringLiteral("Non c'è alcuna Commessa da generare!"));
         return false;
     }
-    writeFileAtomically(exportFile, buildExportXml(lista, store));
+    writeExportXml(lista, store, exportFile);
     interaction().showMessage(QStringLiteral("Info"), QStringLiteral("XML generato con successo!"));
     return true;
 }

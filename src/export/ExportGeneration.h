@@ -20,9 +20,14 @@ QString FormattaPrezzo(const QString& prezzo);
 // not a whole number, a missing customer, a database error) without any side effect.
 QByteArray buildExportXml(const TListaCommesse& lista, ExportStore& store);
 
+// Writes the export document of the list atomically to `exportFile`, job order by job
+// order as each is built, so that not even a hundred thousand job orders sit in memory as
+// one tree. Throws as buildExportXml does, or when writing fails; then the file is as it
+// was before.
+void writeExportXml(const TListaCommesse& lista, ExportStore& store, const QString& exportFile);
+
 // The generation as "Genera XML Odierno", "Genera XML e Invia..." and the batch export
-// run it: builds the document of the list and writes it atomically to `exportFile`
-// (Paths::exportDocument() in the program).
+// run it: writeExportXml to `exportFile` (Paths::exportDocument() in the program).
 // - Returns false after showing "Non c'è alcuna Commessa da generare!" when the list is
 //   empty; nothing is written.
 // - Returns true after showing "XML generato con successo!".

@@ -1,11 +1,13 @@
 #include "export/ExportDocument.h"
 #include "export/KORVADEXDmsToQuomix_v4.h"
+#include "export/XmlWriters.h"
 #include "platform/Errors.h"
 #include "support/ExportSchema.h"
 
 #include <gtest/gtest.h>
 #include <QStringList>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -36,6 +38,20 @@ QString errorOf(Action action) {
     return QString();
 }
 
+// Two job orders with nested elements and escaped text, built into `document`'s root.
+// `afterEach` runs after each of them.
+void addTwoJobOrders(ExportDocument& document, const std::function<void()>& afterEach) {
+    for (const QString& id : {QStringLiteral("1"), QStringLiteral("2 & <3>")}) {
+        const TXMLCommessaDetail commessa(document.root().appendChild("Commessa"));
+        commessa.IDCOMMESSADMS().set(id);
+        commessa.Vehicle().PLATE().set(QStringLiteral("AB123CD"));
+        commessa.Inconveniences().Add().Operations().Add().DESCRIPTION().set(
+            QStringLiteral("Sostituzione \"pastiglie\""));
+        commessa.PrivacyUe();
+        afterEach();
+    }
+}
+
 }  // namespace
 
 TEST(ExportDocument, StartsAsTheThreeInitialLinesAndSavesAnEmptyRoot) {
@@ -48,6 +64,27 @@ TEST(ExportDocument, StartsAsTheThreeInitialLinesAndSavesAnEmptyRoot) {
     const QByteArray saved = document.formattedText();
     EXPECT_EQ(saved, initial.left(initial.indexOf(">\n</")) + " />\n");
     EXPECT_EQ(exportSchemaErrors(saved), QString());
+}
+
+TEST(ExportDocument, WrittenPieceByPieceItIsTheWholeDocumentsText) {
+    ExportDocument whole;
+    addTwoJobOrders(whole, [] {});
+
+    QByteArray pieces;
+    ByteArrayXmlWriter out(pieces);
+    ExportDocument streamed;
+    ExportDocument::writeStart(out);
+    addTwoJobOrders(streamed, [&] { streamed.writeChildrenAndRemove(out); });
+    ExportDocument::writeEnd(out);
+
+    EXPECT_EQ(pieces, whole.formattedText());
+    EXPECT_FALSE(streamed.root().node().first_child());  // written children leave
+
+    QByteArray empty;
+    ByteArrayXmlWriter emptyOut(empty);
+    ExportDocument::writeStart(emptyOut);
+    ExportDocument::writeEnd(emptyOut);
+    EXPECT_EQ(empty, ExportDocument::initialText());
 }
 
 TEST(ExportBinding, ChildrenTakeTheParentPrefixAndTheirPosition) {

@@ -52,6 +52,19 @@ private:
     void (*previousHandler_)(int) = nullptr;
 };
 
+// The two job orders of twoJobOrders `copies` times over: a document of about a megabyte,
+// which reaches the file in several pieces.
+TListaCommesse manyJobOrders(FakeExportStore& store, int copies) {
+    const TListaCommesse two = twoJobOrders(store);
+    TListaCommesse lista;
+    for (int i = 0; i < copies; ++i) {
+        for (const TCommessa& commessa : two) {
+            lista.Add(commessa);
+        }
+    }
+    return lista;
+}
+
 }  // namespace
 
 TEST(ExportGeneration, IdsArePaddedToNineCharacters) {
@@ -184,15 +197,27 @@ TEST(ExportGeneration, MissingFolderIsReportedAndWritesNothing) {
     EXPECT_TRUE(user.shown().empty());
 }
 
+TEST(ExportGeneration, ALargeDocumentReachesTheFileWhole) {
+    WorkFolder folder;
+    ScriptedInteraction user;
+    FakeExportStore store;
+    const TListaCommesse lista = manyJobOrders(store, 300);
+    ASSERT_TRUE(GeneraXML(lista, store, exportFile(folder)));
+    const QByteArray expected = buildExportXml(lista, store);
+    ASSERT_GT(expected.size(), 1000000);
+    EXPECT_EQ(readFile(exportFile(folder)), expected);
+}
+
 TEST(ExportGeneration, AWriteThatFailsHalfWayLeavesThePreviousFile) {
     WorkFolder folder;
     ScriptedInteraction user;
     FakeExportStore store;
-    const TListaCommesse lista = twoJobOrders(store);
+    const TListaCommesse lista = manyJobOrders(store, 300);
     writeFile(exportFile(folder), "previous export");
     QString error;
     {
-        FileSizeLimit limit(1000);  // the document is several kilobytes
+        // Half of the document: the first pieces are written, a later one fails.
+        FileSizeLimit limit(500000);
         error = errorOf([&] { GeneraXML(lista, store, exportFile(folder)); });
     }
     EXPECT_TRUE(error.startsWith(QStringLiteral("Impossibile scrivere il file")))
