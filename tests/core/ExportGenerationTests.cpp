@@ -176,6 +176,8 @@ TEST(ExportGeneration, StopsBeforeWritingWhenAJobOrderCannotBeExported) {
                              "database: XML non generato."));
 
     EXPECT_EQ(readFile(exportFile(folder)), QByteArray("previous export"));
+    EXPECT_EQ(QDir(folder.dmsFolder()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({QStringLiteral("KORVADEX.XML")}));
     EXPECT_TRUE(user.shown().empty());
 
     // The next export starts from the initial document: nothing of the failed one leaks.
