@@ -3,9 +3,8 @@
 // For each, loading the job orders alone and the export (loading, building the document
 // with every customer and vehicle read afresh, writing the file and flushing it to disk),
 // and their ratio; then the export once more without writing the file, to tell the cost of
-// the disk apart. With
-// --memoria-trattenuta the process keeps freed memory from its start, as the program does;
-// without it, memory is handled as glibc does by default.
+// the disk apart. With --memoria-trattenuta the process keeps freed memory from its start,
+// as the program does; without it, memory is handled as glibc does by default.
 //
 //   tavorno-bench-export PERCORSO [--memoria-trattenuta]
 
