@@ -2,6 +2,7 @@
 #include "export/KORVADEXDmsToQuomix_v4.h"
 #include "export/XmlWriters.h"
 #include "platform/Errors.h"
+#include "support/ErrorOf.h"
 #include "support/ExportSchema.h"
 
 #include <gtest/gtest.h>
@@ -26,16 +27,6 @@ QStringList attributeNames(pugi::xml_node element) {
         names.append(QString::fromUtf8(attribute.name()));
     }
     return names;
-}
-
-template <typename Action>
-QString errorOf(Action action) {
-    try {
-        action();
-    } catch (const TavornoError& error) {
-        return error.message();
-    }
-    return QString();
 }
 
 // Two job orders with nested elements and escaped text, built into `document`'s root.

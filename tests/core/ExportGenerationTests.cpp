@@ -1,6 +1,7 @@
 #include "ExportFixtures.h"
 #include "export/ExportGeneration.h"
 #include "platform/Errors.h"
+#include "support/ErrorOf.h"
 #include "support/ExportSchema.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WorkFolder.h"
@@ -19,16 +20,6 @@ const Shown kSuccess{QStringLiteral("message"), QStringLiteral("Info"),
 
 QString exportFile(const WorkFolder& folder) {
     return QDir(folder.dmsFolder()).filePath(QStringLiteral("KORVADEX.XML"));
-}
-
-template <typename Action>
-QString errorOf(Action action) {
-    try {
-        action();
-    } catch (const TavornoError& error) {
-        return error.message();
-    }
-    return QString();
 }
 
 // Lowers the largest file this process may write, so that a write fails half-way as on a
