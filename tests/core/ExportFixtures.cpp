@@ -1,9 +1,10 @@
 #include "ExportFixtures.h"
 
+#include "support/ModelLists.h"
+
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <memory>
 
 QHash<QString, TCliente> FakeExportStore::getClientiFromDB(const QStringList& idClienti) {
     QHash<QString, TCliente> trovati;
@@ -42,28 +43,18 @@ QString installSendavo(const QString& workFolder) {
 
 TCommessa commessa(const QString& id, const QString& idCliente, int idVeicolo,
                    std::vector<TInconveniente> inconvenienti) {
-    auto lista = std::make_shared<TListaInconvenienti>();
-    for (const TInconveniente& i : inconvenienti) {
-        lista->Add(i);
-    }
     return TCommessa::Create(id, QStringLiteral("Tagliando"), QStringLiteral("0123456"),
                              QStringLiteral("1000"), QStringLiteral("SCH-") + id,
-                             QStringLiteral("2024-03-15"), idCliente, 1, idVeicolo, lista, false);
+                             QStringLiteral("2024-03-15"), idCliente, 1, idVeicolo,
+                             sharedListOf<TListaInconvenienti>(inconvenienti), false);
 }
 
 TInconveniente inconveniente(int id, const QString& descrizione, QChar codiceACarico,
                              QChar tipoIntervento, std::vector<TOperazione> operazioni,
                              std::vector<TRicambio> ricambi) {
-    auto listaOperazioni = std::make_shared<TListaOperazioni>();
-    for (const TOperazione& o : operazioni) {
-        listaOperazioni->Add(o);
-    }
-    auto listaRicambi = std::make_shared<TListaRicambi>();
-    for (const TRicambio& r : ricambi) {
-        listaRicambi->Add(r);
-    }
     return TInconveniente::Create(id, QString(), descrizione, codiceACarico, tipoIntervento,
-                                  listaOperazioni, listaRicambi);
+                                  sharedListOf<TListaOperazioni>(operazioni),
+                                  sharedListOf<TListaRicambi>(ricambi));
 }
 
 TListaCommesse listaCommesse(const std::vector<TCommessa>& commesse) {

@@ -4,6 +4,7 @@
 #include "db/JobOrderStore.h"
 #include "db/UnitDB.h"
 #include "support/DbProbe.h"
+#include "support/ModelLists.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
@@ -72,16 +73,9 @@ inline TRicambio ricambio(int id, const QString& descrizione,
 inline TInconveniente inconveniente(int id, const QString& idCommessa, const QString& descrizione,
                                     const std::vector<TOperazione>& operazioni = {},
                                     const std::vector<TRicambio>& ricambi = {}) {
-    auto listaOperazioni = std::make_shared<TListaOperazioni>();
-    for (const TOperazione& o : operazioni) {
-        listaOperazioni->Add(o);
-    }
-    auto listaRicambi = std::make_shared<TListaRicambi>();
-    for (const TRicambio& r : ricambi) {
-        listaRicambi->Add(r);
-    }
-    return TInconveniente::Create(id, idCommessa, descrizione, u'C', u'M', listaOperazioni,
-                                  listaRicambi);
+    return TInconveniente::Create(id, idCommessa, descrizione, u'C', u'M',
+                                  sharedListOf<TListaOperazioni>(operazioni),
+                                  sharedListOf<TListaRicambi>(ricambi));
 }
 
 // Every field of two complaints, their operations and parts included, in list order.
