@@ -3,6 +3,7 @@
 #include "db/BareValue.h"
 #include "db/BulkComplaintLoader.h"
 #include "db/ComplaintStore.h"
+#include "db/DatabaseError.h"
 #include "db/RepeatedTexts.h"
 #include "db/TransactionGuard.h"
 #include "db/UnitDB.h"
@@ -93,6 +94,14 @@ TVeicolo veicoloDallaRiga(const TSQLQuery& query, const ColonneVeicolo& colonne,
 // Many ids as one parameter, for "IN (SELECT value FROM json_each(:Ids))".
 QString listaJson(const QJsonArray& ids) {
     return QString::fromUtf8(QJsonDocument(ids).toJson(QJsonDocument::Compact));
+}
+
+// The form a customer row's id is kept in: the number padded as every reader pads the
+// bare id of Scheda and Commessa, so that "42", "042" and "00042" all name the row "00042"
+// and the job order finds its customer again.
+QString idRigaCliente(const QString& idCliente) {
+    return JobOrderStore::AggiungiZeriIdCliente(
+        QString::number(requireWholeNumber(idCliente, kCodiceCliente)));
 }
 
 }  // namespace
@@ -278,13 +287,19 @@ void JobOrderStore::AggiornaDescrizioneCommessa(const TCommessa& commessa,
     query.setParamText(QStringLiteral("Descrizione"), commessa.FDescrizioneCommessa);
     query.setParamInteger(QStringLiteral("IdCommessa"), idCommessa);
     query.execute();
+    // An update that finds no row would otherwise be reported as saved.
+    if (dm_.SQLConnection1.changes() == 0) {
+        throw DatabaseError(
+            QStringLiteral("La commessa %1 non è presente nel database: dati non aggiornati.")
+                .arg(commessa.FIDCommessaDMS));
+    }
     AggiornaClienteNelDB(cliente);
     transaction.commit();
 }
 
 bool JobOrderStore::EsisteCliente(const QString& idCliente) {
     return haRighe(QStringLiteral("SELECT IdCliente FROM Cliente WHERE IdCliente = :IdCliente"),
-                   QStringLiteral("IdCliente"), idCliente);
+                   QStringLiteral("IdCliente"), idRigaCliente(idCliente));
 }
 
 TCliente JobOrderStore::getClienteFromDB(const QString& idCliente) {
@@ -324,7 +339,7 @@ void JobOrderStore::InserisciClienteNelDB(const QString& IdCliente, const QStrin
                                           bool MarketingDealer, bool TerzePartiDealer,
                                           bool ProfilingDealer) {
     // The id goes bare into Scheda and Commessa, and "Valorizza" counts on numbers.
-    requireWholeNumber(IdCliente, kCodiceCliente);
+    const QString idRiga = idRigaCliente(IdCliente);
     TSQLQuery& query = dm_.SQLQueryGeneric;
     query.setSQL(QStringLiteral(
         "INSERT INTO Cliente (IdCliente, RagioneSociale, TipoCliente, CodiceFiscale, "
@@ -333,7 +348,7 @@ void JobOrderStore::InserisciClienteNelDB(const QString& IdCliente, const QStrin
         ":TipoCliente, :CodiceFiscale, :PrivacyMarketingFCA, :Privacy3thFCA, "
         ":PrivacyProfilingFCA, :PrivacyMarketingDealer, :Privacy3thDealer, "
         ":PrivacyProfilingDealer);"));
-    query.setParamText(QStringLiteral("IdCliente"), IdCliente);
+    query.setParamText(QStringLiteral("IdCliente"), idRiga);
     query.setParamText(QStringLiteral("RagioneSociale"), RagioneSociale);
     query.setParamText(QStringLiteral("TipoCliente"), TipoCliente);
     query.setParamText(QStringLiteral("CodiceFiscale"), CodiceFiscale);
@@ -347,6 +362,7 @@ void JobOrderStore::InserisciClienteNelDB(const QString& IdCliente, const QStrin
 }
 
 void JobOrderStore::AggiornaClienteNelDB(const TCliente& cliente) {
+    const QString idRiga = idRigaCliente(cliente.FIdCliente);
     TSQLQuery& query = dm_.SQLQueryGeneric;
     query.setSQL(QStringLiteral(
         "UPDATE Cliente SET RagioneSociale = :RagioneSociale, TipoCliente = :TipoCliente, "
@@ -363,8 +379,13 @@ void JobOrderStore::AggiornaClienteNelDB(const TCliente& cliente) {
     query.setParamBoolean(QStringLiteral("PrivacyMarketingDealer"), cliente.FMarketingDealer);
     query.setParamBoolean(QStringLiteral("Privacy3thDealer"), cliente.FTerzePartiDealer);
     query.setParamBoolean(QStringLiteral("PrivacyProfilingDealer"), cliente.FProfilingDealer);
-    query.setParamText(QStringLiteral("IdCliente"), cliente.FIdCliente);
+    query.setParamText(QStringLiteral("IdCliente"), idRiga);
     query.execute();
+    if (dm_.SQLConnection1.changes() == 0) {
+        throw DatabaseError(
+            QStringLiteral("Il cliente \"%1\" non è presente nel database: dati non aggiornati.")
+                .arg(cliente.FIdCliente));
+    }
 }
 
 QString JobOrderStore::AggiungiZeriIdCliente(const QString& idCliente) {

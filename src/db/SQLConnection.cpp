@@ -89,3 +89,7 @@ void TSQLConnection::executeDirect(const char* sql) {
         throw DatabaseError(message.isEmpty() ? engineMessage(handle_) : message);
     }
 }
+
+int TSQLConnection::changes() {
+    return sqlite3_changes(handle());
+}

@@ -29,6 +29,9 @@ public:
     // Runs statements that return no rows (transaction control, pragmas).
     void executeDirect(const char* sql);
 
+    // How many rows the last INSERT, UPDATE or DELETE changed.
+    int changes();
+
     // How long a statement waits for a lock another process holds before it fails.
     static constexpr int kBusyTimeoutMs = 5000;
     // Changes that wait, also on an open connection (tests shorten it).

@@ -173,6 +173,57 @@ TEST_F(JobOrderStoreTest, DescriptionUpdateAlsoUpdatesTheCustomerAndStampsTheCon
               QStringLiteral("Nuova descrizione"));
 }
 
+// A customer id typed without its zeros, or with one too many, names the row the job order
+// is read back with: the customer is found again, and a second job order reuses the row.
+TEST_F(JobOrderStoreTest, CustomerRowIsKeptUnderThePaddedIdTheJobOrderIsReadWith) {
+    const std::pair<const char*, const char*> casi[] = {
+        {"42", "00042"}, {"042", "00042"}, {"0012345", "12345"}, {"123456", "123456"}};
+    int scheda = 0;
+    for (const auto& [digitato, riga] : casi) {
+        SCOPED_TRACE(digitato);
+        const CommessaSalvata salvata =
+            salvaCommessa(QStringLiteral("SCH-%1").arg(++scheda), QStringLiteral("Tagliando"),
+                          QString::fromLatin1(digitato));
+        const TCommessa letta = jobOrders.getCommessaFromIdScheda(salvata.IdScheda);
+        EXPECT_EQ(letta.FIdCliente, QString::fromLatin1(riga));
+        EXPECT_EQ(jobOrders.getClienteFromDB(letta.FIdCliente).FRagioneSociale,
+                  QStringLiteral("Rossi Mario"));
+    }
+    EXPECT_EQ(
+        probe.rows(QStringLiteral("SELECT IdCliente FROM Cliente ORDER BY IdCliente")),
+        QStringList({QStringLiteral("00042"), QStringLiteral("12345"), QStringLiteral("123456")}));
+}
+
+// An overwrite that finds no row to change is an error, and changes nothing.
+TEST_F(JobOrderStoreTest, UpdateOfAJobOrderOrCustomerThatIsGoneIsReportedNotSaved) {
+    const CommessaSalvata salvata = salvaCommessa(QStringLiteral("SCH-1"));
+    TCommessa commessa = jobOrders.getCommessaFromIdScheda(salvata.IdScheda);
+    commessa.FDescrizioneCommessa = QStringLiteral("Mai salvata");
+    TCliente altroCliente = jobOrders.getClienteFromDB(QStringLiteral("00042"));
+    altroCliente.FIdCliente = QStringLiteral("77");
+    try {
+        jobOrders.AggiornaDescrizioneCommessa(commessa, altroCliente);
+        ADD_FAILURE() << "a missing customer must not count as updated";
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Il cliente \"77\" non è presente nel "
+                                                  "database: dati non aggiornati."));
+    }
+    EXPECT_EQ(probe.scalar(QStringLiteral("SELECT DescrizioneCommessa FROM Commessa")),
+              QStringLiteral("Tagliando"));
+
+    probe.exec(QStringLiteral("DELETE FROM Commessa"));
+    try {
+        jobOrders.AggiornaDescrizioneCommessa(commessa,
+                                              jobOrders.getClienteFromDB(QStringLiteral("00042")));
+        ADD_FAILURE() << "a missing job order must not count as updated";
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("La commessa %1 non è presente nel database: dati non "
+                                 "aggiornati.")
+                      .arg(commessa.FIDCommessaDMS));
+    }
+}
+
 TEST_F(JobOrderStoreTest, CustomerIdOrMarketCodeThatIsNoWholeNumberIsRefusedBeforeWriting) {
     const std::pair<const char*, const char*> casi[] = {
         {"C0042", "380"}, {"", "380"}, {"00042", "Italia"}, {"00042", ""}, {"42 ", "380"}};
