@@ -1,22 +1,14 @@
 #include "db/BareValue.h"
 
 #include "platform/Errors.h"
-
-#include <QRegularExpression>
+#include "platform/WholeNumber.h"
 
 qint64 requireWholeNumber(const QString& text, const QString& what) {
-    // Anchored at the very end: "$" alone would also accept a trailing line break.
-    static const QRegularExpression wholeNumber(
-        QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
-    bool ok = false;
-    qint64 value = 0;
-    if (wholeNumber.match(text).hasMatch()) {
-        value = text.toLongLong(&ok);
-    }
-    if (!ok) {
+    const std::optional<qint64> value = wholeNumberFromText(text);
+    if (!value) {
         throw ConversionError(
             QStringLiteral("%1 \"%2\" non è un numero intero: non posso salvarlo.")
                 .arg(what, text));
     }
-    return value;
+    return *value;
 }

@@ -2,10 +2,10 @@
 
 #include "export/KORVADEXNamespace.h"
 #include "platform/Errors.h"
+#include "platform/WholeNumber.h"
 
 #include <QByteArray>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QVarLengthArray>
 #include <cmath>
 #include <cstring>
@@ -155,14 +155,12 @@ pugi::xml_node insertChild(pugi::xml_node parent, const QualifiedName& name,
 }  // namespace
 
 qint64 int64FromText(const QString& text) {
-    static const QRegularExpression kWholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
-    bool ok = false;
-    const qint64 value = kWholeNumber.match(text).hasMatch() ? text.toLongLong(&ok) : 0;
-    if (!ok) {
+    const std::optional<qint64> value = wholeNumberFromText(text);
+    if (!value) {
         throw ConversionError(
             QStringLiteral("'%1' is not a valid integer value for %2 type").arg(text, "Int64"));
     }
-    return value;
+    return *value;
 }
 
 template <>

@@ -157,7 +157,7 @@ TEST(ExportBinding, Int64TextConversion) {
     EXPECT_EQ(int64FromText(QStringLiteral("-7")), -7);
     EXPECT_EQ(int64FromText(QStringLiteral("9223372036854775807")),
               std::numeric_limits<qint64>::max());
-    for (const char* bad : {"00A12", "", " 12", "1.5", "9223372036854775808"}) {
+    for (const char* bad : {"00A12", "", " 12", "12\n", "1.5", "9223372036854775808"}) {
         EXPECT_EQ(errorOf([&] { int64FromText(QString::fromLatin1(bad)); }),
                   QStringLiteral("'%1' is not a valid integer value for Int64 type").arg(bad));
     }
