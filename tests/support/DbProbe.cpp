@@ -30,13 +30,19 @@ QStringList DbProbe::rows(const QString& sql) {
         ADD_FAILURE() << "SQL failed: " << sqlite3_errmsg(db_) << "\n" << sql.toStdString();
         return result;
     }
-    while (sqlite3_step(statement) == SQLITE_ROW) {
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
         QStringList columns;
         for (int i = 0; i < sqlite3_column_count(statement); ++i) {
             columns << QString::fromUtf8(
                 reinterpret_cast<const char*>(sqlite3_column_text(statement, i)));
         }
         result << columns.join(u'|');
+    }
+    // A query that stops on an error must not read as "no rows": the checks of what was
+    // left behind would pass.
+    if (step != SQLITE_DONE) {
+        ADD_FAILURE() << "SQL failed: " << sqlite3_errmsg(db_) << "\n" << sql.toStdString();
     }
     sqlite3_finalize(statement);
     return result;
