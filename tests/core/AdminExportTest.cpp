@@ -2,29 +2,18 @@
 
 #include "support/DbProbe.h"
 #include "support/ExportSchema.h"
+#include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
 #include <QDate>
-#include <QProcess>
 
 namespace {
 
-struct Esito {
-    int stato = -1;
-    QString uscita;
-    QString errori;
-};
-
-Esito esporta(const WorkFolder& folder, const QStringList& argomenti) {
-    QProcess process;
-    process.setWorkingDirectory(folder.path());
-    process.start(QStringLiteral(TAVORNO_ADMIN_PATH),
-                  QStringList{QStringLiteral("export")} + argomenti);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+ProgramRun esporta(const WorkFolder& folder, const QStringList& argomenti) {
+    return runProgram(QStringLiteral(TAVORNO_ADMIN_PATH),
+                      QStringList{QStringLiteral("export")} + argomenti, folder.path());
 }
 
 class AdminExportTest : public ::testing::Test {
@@ -52,9 +41,9 @@ protected:
 };
 
 TEST_F(AdminExportTest, ExportsTheDaysJobOrdersWithoutMarkingThemSent) {
-    const Esito esito = esporta(folder, {QStringLiteral("--date"), oggi});
+    const ProgramRun esito = esporta(folder, {QStringLiteral("--date"), oggi});
 
-    EXPECT_EQ(esito.stato, 0) << esito.errori.toStdString();
+    EXPECT_EQ(esito.exitCode, 0) << esito.err.toStdString();
     const QByteArray xml = readFile(folder.dmsFolder() + QStringLiteral("/KORVADEX.XML"));
     EXPECT_EQ(exportSchemaErrors(xml), QString());
     EXPECT_TRUE(xml.contains("Rumore ai freni"));
@@ -66,32 +55,33 @@ TEST_F(AdminExportTest, ExportsTheDaysJobOrdersWithoutMarkingThemSent) {
 TEST_F(AdminExportTest, WritesWhereOutSays) {
     const QString uscita = folder.path(QStringLiteral("giorno.xml"));
     EXPECT_EQ(
-        esporta(folder, {QStringLiteral("--date"), oggi, QStringLiteral("--out"), uscita}).stato,
+        esporta(folder, {QStringLiteral("--date"), oggi, QStringLiteral("--out"), uscita}).exitCode,
         0);
     EXPECT_EQ(exportSchemaErrors(readFile(uscita)), QString());
 }
 
 TEST_F(AdminExportTest, NothingToExportOrBadArgumentsFail) {
-    const Esito vuoto = esporta(folder, {QStringLiteral("--date"), QStringLiteral("2001-01-01")});
-    EXPECT_EQ(vuoto.stato, 1);
-    EXPECT_TRUE(vuoto.errori.contains(QStringLiteral("Non c'è alcuna Commessa da generare!")));
+    const ProgramRun vuoto =
+        esporta(folder, {QStringLiteral("--date"), QStringLiteral("2001-01-01")});
+    EXPECT_EQ(vuoto.exitCode, 1);
+    EXPECT_TRUE(vuoto.err.contains(QStringLiteral("Non c'è alcuna Commessa da generare!")));
     EXPECT_FALSE(QFile::exists(folder.dmsFolder() + QStringLiteral("/KORVADEX.XML")));
 
     for (const QStringList& argomenti :
          {QStringList{}, QStringList{QStringLiteral("--date")},
           QStringList{QStringLiteral("--date"), QStringLiteral("10/12/2026")},
           QStringList{QStringLiteral("--date"), oggi, QStringLiteral("--force")}}) {
-        const Esito esito = esporta(folder, argomenti);
-        EXPECT_EQ(esito.stato, 2) << argomenti.join(u' ').toStdString();
-        EXPECT_TRUE(esito.errori.contains(QStringLiteral("Uso: tavorno-admin export")));
+        const ProgramRun esito = esporta(folder, argomenti);
+        EXPECT_EQ(esito.exitCode, 2) << argomenti.join(u' ').toStdString();
+        EXPECT_TRUE(esito.err.contains(QStringLiteral("Uso: tavorno-admin export")));
     }
 }
 
 TEST_F(AdminExportTest, AMissingDatabaseIsReported) {
     QFile::remove(folder.path(QStringLiteral("KORVADEX.db")));
-    const Esito esito = esporta(folder, {QStringLiteral("--date"), oggi});
-    EXPECT_EQ(esito.stato, 1);
-    EXPECT_FALSE(esito.errori.isEmpty());
+    const ProgramRun esito = esporta(folder, {QStringLiteral("--date"), oggi});
+    EXPECT_EQ(esito.exitCode, 1);
+    EXPECT_FALSE(esito.err.isEmpty());
 }
 
 }  // namespace

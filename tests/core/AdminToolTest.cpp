@@ -1,32 +1,22 @@
 #include "support/DbProbe.h"
+#include "support/ProgramRun.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
-#include <QProcess>
 
 namespace {
 
-struct AdminRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-AdminRun admin(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(TAVORNO_ADMIN_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << arguments.join(' ').toStdString();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+ProgramRun admin(const QStringList& arguments) {
+    return runProgram(QStringLiteral(TAVORNO_ADMIN_PATH), arguments);
 }
 
 TEST(AdminTool, InitDbMakesADatabaseThatCheckDbAccepts) {
     WorkFolder folder;
     const QString path = folder.path("KORVADEX.db");
-    const AdminRun init = admin({"init-db", path});
+    const ProgramRun init = admin({"init-db", path});
     EXPECT_EQ(init.exitCode, 0) << init.err.toStdString();
 
-    const AdminRun check = admin({"check-db", path});
+    const ProgramRun check = admin({"check-db", path});
     EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
     EXPECT_EQ(check.err, "");
 
@@ -44,7 +34,7 @@ TEST(AdminTool, InitDbRefusesAnExistingFile) {
     WorkFolder folder;
     const QString path = folder.path("KORVADEX.db");
     writeFile(path, "dati del cliente");
-    const AdminRun init = admin({"init-db", path});
+    const ProgramRun init = admin({"init-db", path});
     EXPECT_NE(init.exitCode, 0);
     EXPECT_TRUE(init.err.contains("esiste già")) << init.err.toStdString();
     EXPECT_EQ(readFile(path), "dati del cliente");
@@ -73,7 +63,7 @@ TEST(AdminTool, CheckDbNamesWhatADamagedDatabaseLacks) {
         WorkFolder folder;
         const QString path = folder.createDatabase();
         DbProbe(path).exec(c.damage);
-        const AdminRun check = admin({"check-db", path});
+        const ProgramRun check = admin({"check-db", path});
         EXPECT_EQ(check.exitCode, 1) << c.damage;
         EXPECT_TRUE(check.err.contains("  " + c.reported + "\n")) << c.damage << "\n"
                                                                   << check.err.toStdString();
@@ -84,7 +74,7 @@ TEST(AdminTool, CheckDbOnAFileThatIsNoDatabase) {
     WorkFolder folder;
     writeFile(folder.path("testo.db"), QByteArray(4096, 'x'));
     for (const QString name : {"testo.db", "manca.db"}) {
-        const AdminRun check = admin({"check-db", folder.path(name)});
+        const ProgramRun check = admin({"check-db", folder.path(name)});
         EXPECT_EQ(check.exitCode, 1) << name.toStdString();
         EXPECT_FALSE(check.err.isEmpty()) << name.toStdString();
     }
@@ -92,7 +82,7 @@ TEST(AdminTool, CheckDbOnAFileThatIsNoDatabase) {
 }
 
 TEST(AdminTool, HelpAndUsage) {
-    const AdminRun help = admin({"--help"});
+    const ProgramRun help = admin({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("init-db PERCORSO")) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("check-db PERCORSO")) << help.out.toStdString();

@@ -1,12 +1,12 @@
 #include "RigaDiProva.h"
 #include "support/DbProbe.h"
+#include "support/ProgramRun.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
@@ -19,19 +19,12 @@ struct Esito {
 // Runs tavorno-admin dms-show in the work folder, with the user's locale given.
 Esito dmsShow(const WorkFolder& folder, const QStringList& argomenti,
               const QString& locale = QStringLiteral("C.UTF-8")) {
-    QProcess process;
-    process.setWorkingDirectory(folder.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), locale);
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(TAVORNO_ADMIN_PATH),
-                  QStringList{QStringLiteral("dms-show")} + argomenti);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    Esito esito;
-    esito.stato = process.exitCode();
-    esito.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    esito.errori = QString::fromUtf8(process.readAllStandardError());
-    return esito;
+    const ProgramRun run =
+        runProgram(QStringLiteral(TAVORNO_ADMIN_PATH),
+                   QStringList{QStringLiteral("dms-show")} + argomenti, folder.path(), env);
+    return {run.exitCode, QJsonDocument::fromJson(run.out.toUtf8()).object(), run.err};
 }
 
 QByteArray documento(const QByteArray& tariffa, const QByteArray& codMarca = "8") {
@@ -121,7 +114,7 @@ TEST(DmsShow, ConversionFailureIsShownAndUnreadableFileFails) {
 
     for (const QString& illeggibile : {QStringLiteral("manca.ini"), QStringLiteral("STAMPA")}) {
         const Esito esito = dmsShow(folder, {illeggibile});
-        EXPECT_NE(esito.stato, 0) << illeggibile.toStdString();
+        EXPECT_EQ(esito.stato, 1) << illeggibile.toStdString();
         EXPECT_TRUE(esito.json.isEmpty()) << illeggibile.toStdString();
     }
 }

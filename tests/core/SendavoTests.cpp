@@ -1,28 +1,15 @@
 #include "ExportFixtures.h"
 #include "export/UploaderHandOff.h"
 #include "export/WindowsCommandLine.h"
+#include "support/ProgramRun.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
-
-struct SendavoRun {
-    int exitCode = -1;
-    QString errors;
-};
-
-SendavoRun runSendavo(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << process.errorString().toStdString();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 UploaderSettings dealerSettings() {
     return {QStringLiteral("goldmain"),    QStringLiteral("01234567890"),
@@ -39,9 +26,9 @@ TEST(Sendavo, HandsTheExportOverToTheOutboxWithAManifest) {
     const QString file = QDir(folder.dmsFolder()).filePath(QStringLiteral("KORVADEX.XML"));
     writeFile(file, kTwoJobOrdersXml);
 
-    const SendavoRun run =
-        runSendavo(program, splitWindowsCommandLine(uploaderParameters(dealerSettings(), file)));
-    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    const ProgramRun run =
+        runProgram(program, splitWindowsCommandLine(uploaderParameters(dealerSettings(), file)));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
     const QDir outbox(folder.path(QStringLiteral("Marlquist/outbox/goldmain")));
     const QStringList copies = outbox.entryList({QStringLiteral("*.XML")}, QDir::Files);
@@ -100,9 +87,9 @@ TEST(Sendavo, RefusesBadInputWithAClearMessage) {
         {QStringLiteral("-e production -u 1 -b 2 -s 3"), "Manca il file da inviare (--path)"},
     };
     for (const auto& c : cases) {
-        const SendavoRun run = runSendavo(program, splitWindowsCommandLine(c.parameters));
+        const ProgramRun run = runProgram(program, splitWindowsCommandLine(c.parameters));
         EXPECT_EQ(run.exitCode, 2) << c.message;
-        EXPECT_TRUE(run.errors.contains(QString::fromUtf8(c.message))) << run.errors.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
     }
     EXPECT_FALSE(QDir(folder.path(QStringLiteral("Marlquist/outbox"))).exists());
 }

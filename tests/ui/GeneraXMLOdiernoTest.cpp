@@ -2,11 +2,11 @@
 
 #include "TavornoFixture.h"
 #include "support/ExportSchema.h"
+#include "support/ProgramRun.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -71,14 +71,13 @@ TEST_F(GeneraXMLOdiernoTest, TheDocumentReachesTheUploadersOutbox) {
     ASSERT_EQ(copie.size(), 1);
     EXPECT_EQ(readFile(outbox.filePath(copie.first())), xml);
 
-    QProcess admin;
-    admin.setWorkingDirectory(folder.path());
     const QString batch = folder.path(QStringLiteral("batch.xml"));
-    admin.start(QStringLiteral(TAVORNO_ADMIN_PATH),
-                {QStringLiteral("export"), QStringLiteral("--date"),
-                 QDate::currentDate().toString(Qt::ISODate), QStringLiteral("--out"), batch});
-    ASSERT_TRUE(admin.waitForFinished(30000));
-    EXPECT_EQ(admin.exitCode(), 0);
+    const ProgramRun admin =
+        runProgram(QStringLiteral(TAVORNO_ADMIN_PATH),
+                   {QStringLiteral("export"), QStringLiteral("--date"),
+                    QDate::currentDate().toString(Qt::ISODate), QStringLiteral("--out"), batch},
+                   folder.path());
+    EXPECT_EQ(admin.exitCode, 0) << admin.err.toStdString();
     EXPECT_EQ(readFile(batch), xml);
 }
 
