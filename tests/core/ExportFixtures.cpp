@@ -2,10 +2,6 @@
 
 #include "support/ModelLists.h"
 
-#include <gtest/gtest.h>
-#include <QDir>
-#include <QFile>
-
 QHash<QString, TCliente> FakeExportStore::getClientiFromDB(const QStringList& idClienti) {
     QHash<QString, TCliente> trovati;
     for (const QString& id : idClienti) {
@@ -32,13 +28,6 @@ void FakeExportStore::ImpostaCommesseComeInviate(const TListaCommesse& lista) {
         ids.append(c.FIDCommessaDMS);
     }
     marked.push_back(ids);
-}
-
-QString installSendavo(const QString& workFolder) {
-    const QString program = QDir(workFolder).filePath(QStringLiteral("Marlquist/Sendavo"));
-    EXPECT_TRUE(QDir(workFolder).mkpath(QStringLiteral("Marlquist")));
-    EXPECT_TRUE(QFile::copy(QStringLiteral(TAVORNO_SENDAVO_PATH), program));
-    return program;
 }
 
 TCommessa commessa(const QString& id, const QString& idCliente, int idVeicolo,

@@ -34,7 +34,3 @@ TListaCommesse twoJobOrders(FakeExportStore& store);
 
 // The document twoJobOrders gives, as saved.
 extern const char kTwoJobOrdersXml[];
-
-// Installs our uploader stand-in as the program expects it: Marlquist/Sendavo below
-// `workFolder`. Returns its path.
-QString installSendavo(const QString& workFolder);

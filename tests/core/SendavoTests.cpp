@@ -22,7 +22,7 @@ UploaderSettings dealerSettings() {
 
 TEST(Sendavo, HandsTheExportOverToTheOutboxWithAManifest) {
     WorkFolder folder;
-    const QString program = installSendavo(folder.path());
+    const QString program = folder.installUploader();
     const QString file = QDir(folder.dmsFolder()).filePath(QStringLiteral("KORVADEX.XML"));
     writeFile(file, kTwoJobOrdersXml);
 
@@ -60,7 +60,7 @@ TEST(Sendavo, HandsTheExportOverToTheOutboxWithAManifest) {
 
 TEST(Sendavo, RefusesBadInputWithAClearMessage) {
     WorkFolder folder;
-    const QString program = installSendavo(folder.path());
+    const QString program = folder.installUploader();
     const QString good = folder.path(QStringLiteral("good.xml"));
     writeFile(good, kTwoJobOrdersXml);
     writeFile(folder.path(QStringLiteral("truncated.xml")), QByteArray(kTwoJobOrdersXml).left(500));

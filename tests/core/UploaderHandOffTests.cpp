@@ -119,7 +119,7 @@ TEST(UploaderHandOff, GeneratedFileReachesTheUploaderAndTheJobOrdersAreMarked) {
     user.answer(true);
     FakeExportStore store;
     const ExportPaths paths{QDir(folder.dmsFolder()).filePath(QStringLiteral("KORVADEX.XML")),
-                            installSendavo(folder.path())};
+                            folder.installUploader()};
 
     GeneraXMLEInvia(twoJobOrders(store), store, dealerSettings(), paths);
 

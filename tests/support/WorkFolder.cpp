@@ -58,6 +58,13 @@ void WorkFolder::writeDmsDocument(const QByteArray& bytes) {
     writeFile(QDir(dmsFolder()).filePath(QStringLiteral("DOCT.ini")), bytes);
 }
 
+QString WorkFolder::installUploader() const {
+    const QString program = path(QStringLiteral("Marlquist/Sendavo"));
+    EXPECT_TRUE(QDir(path()).mkpath(QStringLiteral("Marlquist")));
+    EXPECT_TRUE(QFile::copy(QStringLiteral(TAVORNO_SENDAVO_PATH), program));
+    return program;
+}
+
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();

@@ -29,6 +29,10 @@ public:
     QString dmsFolder() const { return path(QStringLiteral("STAMPA")); }
     void writeDmsDocument(const QByteArray& bytes);
 
+    // Installs our uploader stand-in as the program expects it, Marlquist/Sendavo, and
+    // returns its path.
+    QString installUploader() const;
+
     static QMap<QString, QString> defaultSettings();
 
 private:

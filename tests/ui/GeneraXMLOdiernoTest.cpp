@@ -53,9 +53,7 @@ TEST_F(GeneraXMLOdiernoTest, TodaysJobOrdersAreWrittenAndNotMarkedUnlessSent) {
 // date writes the same document.
 TEST_F(GeneraXMLOdiernoTest, TheDocumentReachesTheUploadersOutbox) {
     memorizzaCommessa(QStringLiteral("004817"), false);
-    QDir(folder.path()).mkpath(QStringLiteral("Marlquist"));
-    const QString uploader = folder.path(QStringLiteral("Marlquist/Sendavo"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TAVORNO_SENDAVO_PATH), uploader));
+    folder.installUploader();
     TFormTavorno& window = avvia();
     script.answer(true).answer(true);
     window.ButtonGeneraXMLOdierno->click();
