@@ -5,6 +5,7 @@
 #include "db/UnitDB.h"
 #include "support/DbProbe.h"
 #include "support/ModelLists.h"
+#include "support/QtPrinters.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,6 @@
 #include <vector>
 
 // Readable failures.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 inline void PrintTo(const TOperazione& o, std::ostream* out) {
     *out << "{" << o.FIdOperazione << ", " << o.Fprezzo.toStdString() << ", "
          << o.Fcodice.toStdString() << ", " << o.Fdescrizione.toStdString() << ", "
