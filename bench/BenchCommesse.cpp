@@ -8,8 +8,8 @@
 #include "db/JobOrderStore.h"
 #include "db/UnitDB.h"
 #include "platform/Errors.h"
+#include "platform/Memory.h"
 
-#include <malloc.h>
 #include <sqlite3.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
@@ -120,7 +120,9 @@ public:
 
     QString testo(const char* sql) {
         sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db_, sql, -1, &st, nullptr);
+        if (sqlite3_prepare_v2(db_, sql, -1, &st, nullptr) != SQLITE_OK) {
+            throw TavornoError(QString::fromUtf8(sqlite3_errmsg(db_)));
+        }
         QString risultato;
         if (sqlite3_step(st) == SQLITE_ROW) {
             risultato =
@@ -228,6 +230,11 @@ void misura(const QString& percorso) {
                             .toUtf8()
                             .constData());
     const int idSchede = pavimento.testo("SELECT MAX(IdScheda) FROM Scheda").toInt();
+    if (giornoPieno.isEmpty() || idSchede == 0) {
+        throw TavornoError(
+            QStringLiteral("Il database %1 non contiene commesse: niente da misurare.")
+                .arg(percorso));
+    }
     out << "Database: " << percorso << " (" << conteggi << ")\n"
         << "Giorno più pieno: " << giornoPieno << " (" << commesseGiornoPieno << " commesse)\n\n"
         << QStringLiteral("Operazione").leftJustified(44) << "      tempo   "
@@ -321,8 +328,7 @@ void misura(const QString& percorso) {
 
     // The same when freed memory stays with the process: by default glibc hands it back to
     // the system and every load maps its pages anew, which a virtual machine makes dear.
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    keepFreedMemory();
     cronometra(tutte);
     primaDi = pagine();
     const Tempi trattenuta = alternati(kVolte, pavimentoTutte, tutte);

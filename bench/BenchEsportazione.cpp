@@ -94,6 +94,11 @@ public:
         query.open();
         const QDate giorno = QDate::fromString(query.fieldText(0), Qt::ISODate);
         query.close();
+        if (!giorno.isValid()) {
+            throw TavornoError(
+                QStringLiteral("Il database non contiene commesse datate: niente "
+                               "da misurare."));
+        }
         return giorno;
     }
 
