@@ -36,7 +36,6 @@ public:
     std::vector<QString> texts() const;
     void clear() { shown_.clear(); }
     bool ended() const { return ended_; }
-    bool allAnswersUsed() const { return answers_.empty() && modals_.empty(); }
 
     void showMessage(const QString& title, const QString& text) override;
     void showSimpleMessage(const QString& text) override;
