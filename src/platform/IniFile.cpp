@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <QSet>
 
 namespace {
 
@@ -87,21 +86,17 @@ void IniFile::parse(const QByteArray& bytes) {
 
 void IniFile::rebuildIndex() {
     sections_.clear();
-    values_.clear();
     SectionIndex* current = nullptr;
-    QSet<QString> seenSections;
     for (int i = 0; i < lines_.size(); ++i) {
         const QString& line = lines_.at(i);
         QString sectionName;
         if (isSectionHeader(line, &sectionName)) {
             const QString key = normalisedName(sectionName);
             // A repeated section is not read, as with the Windows profile functions.
-            if (seenSections.contains(key)) {
+            if (sections_.contains(key)) {
                 current = nullptr;
             } else {
-                seenSections.insert(key);
                 current = &sections_[key];
-                current->headerLine = i;
                 current->lastEntryLine = i;
             }
             continue;
@@ -115,9 +110,8 @@ void IniFile::rebuildIndex() {
         }
         const QString key = normalisedName(line.left(equals));
         current->lastEntryLine = i;
-        if (!current->keyLines.contains(key)) {
-            current->keyLines.insert(key, i);
-            values_.insert(i, unquoted(line.mid(equals + 1)));
+        if (!current->keys.contains(key)) {
+            current->keys.insert(key, {i, unquoted(line.mid(equals + 1))});
         }
     }
 }
@@ -127,12 +121,8 @@ const QString* IniFile::rawValue(const QString& section, const QString& key) con
     if (sectionIt == sections_.constEnd()) {
         return nullptr;
     }
-    const auto keyIt = sectionIt->keyLines.constFind(normalisedName(key));
-    if (keyIt == sectionIt->keyLines.constEnd()) {
-        return nullptr;
-    }
-    const auto valueIt = values_.constFind(keyIt.value());
-    return valueIt == values_.constEnd() ? nullptr : &valueIt.value();
+    const auto keyIt = sectionIt->keys.constFind(normalisedName(key));
+    return keyIt == sectionIt->keys.constEnd() ? nullptr : &keyIt->value;
 }
 
 bool IniFile::sectionExists(const QString& section) const {
@@ -161,9 +151,9 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
         }
         lines_.append(u'[' + section.trimmed() + u']');
         lines_.append(newLine);
-    } else if (const auto keyIt = sectionIt->keyLines.constFind(normalisedName(key));
-               keyIt != sectionIt->keyLines.constEnd()) {
-        lines_[keyIt.value()] = newLine;
+    } else if (const auto keyIt = sectionIt->keys.constFind(normalisedName(key));
+               keyIt != sectionIt->keys.constEnd()) {
+        lines_[keyIt->line] = newLine;
     } else {
         lines_.insert(sectionIt->lastEntryLine + 1, newLine);
     }

@@ -50,10 +50,13 @@ public:
 private:
     IniFile() = default;
 
+    struct KeyEntry {
+        int line = -1;
+        QString value;  // as read: trimmed, unquoted
+    };
     struct SectionIndex {
-        int headerLine = -1;
         int lastEntryLine = -1;
-        QHash<QString, int> keyLines;  // normalised key name -> line
+        QHash<QString, KeyEntry> keys;  // normalised key name -> its first line
     };
 
     void parse(const QByteArray& bytes);
@@ -66,5 +69,4 @@ private:
     QString lineBreak_;
     QStringList lines_;
     QHash<QString, SectionIndex> sections_;  // normalised section name -> index
-    QHash<int, QString> values_;             // line -> value as read (trimmed, unquoted)
 };
