@@ -16,7 +16,6 @@ public:
 
     // The `Database` setting: the file to open. Has no effect once connected.
     void setDatabase(const QString& path) { database_ = path; }
-    const QString& database() const { return database_; }
 
     // Opens the file unless already open. Throws DatabaseError when the file is missing,
     // is not a SQLite database or cannot be written.

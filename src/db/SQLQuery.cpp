@@ -21,24 +21,22 @@ void TSQLQuery::setSQL(const QString& sql) {
     params_.clear();
 }
 
-void TSQLQuery::setParamText(const QString& name, const QString& value) {
+void TSQLQuery::setParam(const QString& name, const QVariant& value) {
     for (auto& [existing, stored] : params_) {
         if (existing == name) {
             stored = value;
             return;
         }
     }
-    params_.emplace_back(name, QVariant(value));
+    params_.emplace_back(name, value);
+}
+
+void TSQLQuery::setParamText(const QString& name, const QString& value) {
+    setParam(name, QVariant(value));
 }
 
 void TSQLQuery::setParamInteger(const QString& name, qint64 value) {
-    for (auto& [existing, stored] : params_) {
-        if (existing == name) {
-            stored = value;
-            return;
-        }
-    }
-    params_.emplace_back(name, QVariant(value));
+    setParam(name, QVariant(value));
 }
 
 void TSQLQuery::setParamBoolean(const QString& name, bool value) {

@@ -57,6 +57,7 @@ private:
         QHash<QString, int> columns;  // lower-case column name -> index
     };
 
+    void setParam(const QString& name, const QVariant& value);
     Prepared& prepared();
     void run();
     void step();
