@@ -213,7 +213,7 @@ std::shared_ptr<TListaOperazioni> ComplaintStore::getListaOperazioniFromDB(int i
         "Operazione.CodiceACarico, Operazione.IdInconveniente FROM Operazione, Inconveniente "
         "WHERE Inconveniente.IdInconveniente = Operazione.IdInconveniente AND "
         "Operazione.IdInconveniente = :IDINC;"));
-    query.setParamText(QStringLiteral("IDINC"), QString::number(idInconveniente));
+    query.setParamInteger(QStringLiteral("IDINC"), idInconveniente);
     query.open();
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const ColonneOperazione colonne = ColonneOperazione::di(query);
