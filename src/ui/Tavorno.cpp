@@ -82,8 +82,6 @@ void TFormTavorno::FormCreate() {
     setWindowTitle(windowTitle() + u' ' + GetVersioneProgramma());
     LeggiImpostazioni();
     impostaTesto(EditCodiceOfficina, CodiceOfficina);
-    EditCodiceScheda->setReadOnly(true);
-    ListaInconvenienti = std::make_shared<TListaInconvenienti>();
     OpzioniLetturaDMS opzioni;
     opzioni.esisteScheda = [this](const QString& codice) { return jobOrders.EsisteScheda(codice); };
     applicaDocumentoDMS(leggiDocumentoDMS(IniFile(Paths::dmsDocument()), opzioni));
@@ -101,9 +99,8 @@ void TFormTavorno::applicaDocumentoDMS(const LetturaDocumentoDMS& lettura) {
         ButtonValorizzaIDClienteDMS->setEnabled(true);
         return;
     }
-    if (lettura.PIvaCarr) {
-        PIvaCarr = *lettura.PIvaCarr;
-    }
+    // A document that could not be read gives no VAT number; the uploader still needs one.
+    PIvaCarr = lettura.PIvaCarr ? *lettura.PIvaCarr : Settings::read(QStringLiteral("Piva"));
     if (lettura.EditCodiceScheda) {
         impostaTesto(EditCodiceScheda, *lettura.EditCodiceScheda);
     }

@@ -118,4 +118,15 @@ TEST_F(TavornoTest, ABrandThatIsNoNumberStopsTheReadingAndTheWindowStillOpens) {
     EXPECT_EQ(window.ComboBoxCodiceMercato->currentText(), QStringLiteral("Italia"));
 }
 
+// The uploader is given the dealer's VAT number of the settings when the document that
+// should carry it cannot be read.
+TEST_F(TavornoTest, AnUnreadableDocumentIsReportedAndTheSettingsGiveTheVatNumber) {
+    ASSERT_TRUE(QDir().mkpath(QDir(folder.dmsFolder()).filePath(QStringLiteral("DOCT.ini"))));
+    TFormTavorno& window = avvia();
+
+    ASSERT_EQ(script.shown().size(), 1u);
+    EXPECT_EQ(script.shown().front().kind, QStringLiteral("error"));
+    EXPECT_EQ(window.PIvaCarr, QStringLiteral("01234567890"));
+}
+
 }  // namespace
