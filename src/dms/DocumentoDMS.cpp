@@ -8,22 +8,16 @@
 
 namespace {
 
-const QString kTesta = QStringLiteral("testa");
-
-QString valore(const IniFile& documento, const char* chiave) {
-    return documento.readString(kTesta, QLatin1String(chiave));
-}
-
-// Steps 5.1 to 5.9 for a job card that is not stored, in their order.
+// What the head gives a job card that is not stored, in the order it is read.
 void prefillNuovaScheda(const IniFile& documento, const OpzioniLetturaDMS& opzioni,
                         LetturaDocumentoDMS& lettura) {
-    const QString partitaIva = valore(documento, "PartitaIva");
-    const QString codiceFiscale = valore(documento, "CodFiscale");
-    lettura.EditRagioneSociale = valore(documento, " RagSociale");
+    const QString partitaIva = valoreTesta(documento, "PartitaIva");
+    const QString codiceFiscale = valoreTesta(documento, "CodFiscale");
+    lettura.EditRagioneSociale = valoreTesta(documento, " RagSociale");
     lettura.EditCFPIVA = partitaIva.isEmpty() ? codiceFiscale : partitaIva;
-    lettura.EditTarga = targaSenzaSpazi(valore(documento, "Targa"));
+    lettura.EditTarga = targaSenzaSpazi(valoreTesta(documento, "Targa"));
 
-    const QString telaio = valore(documento, "Telaio");
+    const QString telaio = valoreTesta(documento, "Telaio");
     lettura.TelaioTroppoLungo = telaio.size() > kLunghezzaTelaio;
     lettura.EditTelaio = *lettura.TelaioTroppoLungo && opzioni.troncaTelaio()
                              ? telaio.right(kLunghezzaTelaio)
@@ -33,7 +27,7 @@ void prefillNuovaScheda(const IniFile& documento, const OpzioniLetturaDMS& opzio
     lettura.ComboBoxMarche = testoMarca(documento);
     lettura.ComboBoxTipoCliente = tipoClienteDaDocumento(partitaIva, codiceFiscale);
 
-    const QString codiceCliente = valore(documento, "CodCliente");
+    const QString codiceCliente = valoreTesta(documento, "CodCliente");
     const bool senzaCodice = codiceCliente == QLatin1String("00000");
     lettura.EditIDClienteDMS = senzaCodice ? QString() : codiceCliente;
     lettura.ButtonValorizzaIDClienteDMS = senzaCodice;
@@ -46,7 +40,7 @@ void prefillNuovaScheda(const IniFile& documento, const OpzioniLetturaDMS& opzio
 
 void leggiTestata(const IniFile& documento, const OpzioniLetturaDMS& opzioni,
                   LetturaDocumentoDMS& lettura) {
-    lettura.PIvaCarr = valore(documento, "Piva");
+    lettura.PIvaCarr = valoreTesta(documento, "Piva");
     lettura.EditCodiceScheda = documento.readString(
         QStringLiteral("DatiScheda"), QStringLiteral("CodiceScheda"), QStringLiteral("<NO DATA>"));
     lettura.schedaMemorizzata = opzioni.esisteScheda(*lettura.EditCodiceScheda);

@@ -2,6 +2,7 @@
 
 #include "dms/NumeriDMS.h"
 #include "dms/RigaCorpo.h"
+#include "dms/TestataScheda.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "platform/TextTrim.h"
@@ -9,7 +10,6 @@
 namespace {
 
 const QString kCorpo = QStringLiteral("corpo");
-const QString kTesta = QStringLiteral("testa");
 
 // The rate of a payment code: -1 when the code has none; the value of its rate key
 // otherwise, which must be a decimal number.
@@ -18,7 +18,7 @@ double tariffa(const IniFile& documento, const QString& codicePagamento, const Q
     if (chiave.isEmpty()) {
         return -1.0;
     }
-    const QString testo = trimBlanksAndControls(documento.readString(kTesta, chiave));
+    const QString testo = trimBlanksAndControls(valoreTesta(documento, chiave));
     if (testo.isEmpty()) {
         throw ConversionError(
             QStringLiteral("il codice di pagamento \"%1\" vuole la tariffa \"%2\" della sezione "

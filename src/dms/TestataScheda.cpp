@@ -7,15 +7,9 @@
 
 #include <QRegularExpression>
 
-namespace {
-
-const QString kTesta = QStringLiteral("testa");
-
-QString valore(const IniFile& documento, const char* chiave) {
-    return documento.readString(kTesta, QLatin1String(chiave));
+QString valoreTesta(const IniFile& documento, QAnyStringView chiave) {
+    return documento.readString(QStringLiteral("testa"), chiave.toString());
 }
-
-}  // namespace
 
 QString targaSenzaSpazi(const QString& targa) {
     QString senzaSpazi = targa;
@@ -24,13 +18,13 @@ QString targaSenzaSpazi(const QString& targa) {
 }
 
 QString etichettaVeicolo(const IniFile& documento) {
-    return trimBlanksAndControls(valore(documento, "Marca")) + u' ' +
-           trimBlanksAndControls(valore(documento, "Modello")) + u' ' +
-           trimBlanksAndControls(valore(documento, "VersioneTem"));
+    return trimBlanksAndControls(valoreTesta(documento, "Marca")) + u' ' +
+           trimBlanksAndControls(valoreTesta(documento, "Modello")) + u' ' +
+           trimBlanksAndControls(valoreTesta(documento, "VersioneTem"));
 }
 
 QString testoMarca(const IniFile& documento) {
-    const QString testo = valore(documento, "CodMarcaCobol");
+    const QString testo = valoreTesta(documento, "CodMarcaCobol");
     const std::optional<int> codice = interoDaTesto(testo);
     if (!codice) {
         throw ConversionError(
@@ -42,10 +36,10 @@ QString testoMarca(const IniFile& documento) {
         case 1:
             return QStringLiteral("ALFAROMEO");
         case 8:
-            if (valore(documento, "CodMarcaAnia") == QLatin1String("154")) {
+            if (valoreTesta(documento, "CodMarcaAnia") == QLatin1String("154")) {
                 return QStringLiteral("ABARTH");
             }
-            if (valore(documento, "CodVersioneCobol") == QLatin1String("6")) {
+            if (valoreTesta(documento, "CodVersioneCobol") == QLatin1String("6")) {
                 return QStringLiteral("LCV");
             }
             return QStringLiteral("FIAT");

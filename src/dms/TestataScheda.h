@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 
 class IniFile;
@@ -12,6 +13,9 @@ inline const QString kDomandaTelaioLungo = QStringLiteral(
     "È stato individuato un telaio con più caratteri del previsto.\r\n"
     "Vuoi troncarlo agli ultimi 8 caratteri?");
 constexpr int kLunghezzaTelaio = 8;
+
+// The value of a key of the head, section "testa" (empty when missing).
+QString valoreTesta(const IniFile& documento, QAnyStringView chiave);
 
 // The licence plate without any blank (U+0020), wherever it stands.
 QString targaSenzaSpazi(const QString& targa);
