@@ -77,7 +77,7 @@ void TFormTavorno::salvaNuovaCommessa() {
     commessa.FIdScheda = salvata.IdScheda;
     commessa.FIdVeicolo = salvata.IdVeicolo;
     commessa.FIDCommessaDMS = salvata.IDCommessaDMS;
-    EditIDCommessaDMS->setText(salvata.IDCommessaDMS);
+    impostaTesto(EditIDCommessaDMS, salvata.IDCommessaDMS);
     ClienteSelezionato = cliente;
     CommessaSelezionata = commessa;
     ButtonValorizzaIDClienteDMS->setEnabled(false);
@@ -130,6 +130,6 @@ void TFormTavorno::ButtonValorizzaIDClienteDMSClick() {
         EditIDClienteDMS->setText(QStringLiteral("00001"));
         return;
     }
-    EditIDClienteDMS->setText(JobOrderStore::AggiungiZeriIdCliente(QString::number(*libero)));
+    impostaTesto(EditIDClienteDMS, JobOrderStore::AggiungiZeriIdCliente(QString::number(*libero)));
     ButtonValorizzaIDClienteDMS->setEnabled(false);
 }
