@@ -100,7 +100,7 @@ int runDmsShow(const QStringList& arguments) {
     };
     const LetturaDocumentoDMS lettura = leggiDocumentoDMS(documento, opzioni);
     if (!documento.readError().isEmpty()) {
-        printErr(*lettura.errore);
+        printErr(lettura.errore.value_or(documento.readError()));
         return 1;
     }
     const QByteArray json = QJsonDocument(letturaJson(lettura)).toJson(QJsonDocument::Indented);
