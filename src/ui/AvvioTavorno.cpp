@@ -5,6 +5,8 @@
 #include "platform/Interaction.h"
 #include "ui/Tavorno.h"
 
+#include <QGuiApplication>
+
 ProgrammaTavorno::ProgrammaTavorno() = default;
 ProgrammaTavorno::~ProgrammaTavorno() = default;
 ProgrammaTavorno::ProgrammaTavorno(ProgrammaTavorno&&) noexcept = default;
@@ -14,6 +16,9 @@ ProgrammaTavorno avviaTavorno() {
     ProgrammaTavorno program;
     program.dataModule = std::make_unique<TDataModule1>();
     program.mainWindow = std::make_unique<TFormTavorno>(*program.dataModule);
+    // Only closing the main window, or an action that ends the program, ends it: not a
+    // message box that closes while the main window is hidden behind the settings dialog.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     runReportingErrors([&] { program.mainWindow->FormCreate(); });
     // The search and privacy dialogs are made here, once they exist, before connecting.
     const bool databaseUsable =

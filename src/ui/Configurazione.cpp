@@ -4,10 +4,12 @@
 #include "platform/IniFile.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
+#include "ui/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,14 +18,12 @@
 
 TFormConfigurazione::TFormConfigurazione(const MappaCodici& mapMarche,
                                          CodiceMarcaDaNome getCodiceMarca, QWidget* parent)
-    : QDialog(parent), MapMarche(mapMarche), getCodiceMarca_(std::move(getCodiceMarca)) {
+    : ModalDialog(QStringLiteral("Configurazione"), parent),
+      MapMarche(mapMarche),
+      getCodiceMarca_(std::move(getCodiceMarca)) {
     setObjectName(QStringLiteral("FormConfigurazione"));
-    setWindowTitle(QStringLiteral("Configurazione"));
     buildControls();
-    setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
-    if (parent) {
-        move(parent->geometry().center() - rect().center());
-    }
+    setClientArea(sizeHint().expandedTo(QSize(420, 0)));
     caricaImpostazioni();
 }
 
@@ -34,22 +34,20 @@ void TFormConfigurazione::buildControls() {
     auto* generale = new QWidget;
     generale->setObjectName(QStringLiteral("Generale"));
     auto* campi = new QFormLayout(generale);
-    EditUserFCA = new QLineEdit;
-    EditUserFCA->setObjectName(QStringLiteral("EditUserFCA"));
-    campi->addRow(QStringLiteral("Nome Utente FCA:"), EditUserFCA);
-    EditPasswordFCA = new QLineEdit;
-    EditPasswordFCA->setObjectName(QStringLiteral("EditPasswordFCA"));
+    const auto riga = [campi](const QString& etichetta, QWidget* campo) {
+        campi->addRow(fieldLabel(etichetta, campo), campo);
+    };
+    EditUserFCA = lineEdit("EditUserFCA");
+    riga(QStringLiteral("Nome Utente FCA:"), EditUserFCA);
+    EditPasswordFCA = lineEdit("EditPasswordFCA");
     EditPasswordFCA->setEchoMode(QLineEdit::Password);
     EditPasswordFCA->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // "*"
-    campi->addRow(QStringLiteral("Password FCA:"), EditPasswordFCA);
-    EditSincom = new QLineEdit;
-    EditSincom->setObjectName(QStringLiteral("EditSincom"));
-    campi->addRow(QStringLiteral("Sincom:"), EditSincom);
-    ComboBoxMarcaAutorizzata = new QComboBox;
-    ComboBoxMarcaAutorizzata->setObjectName(QStringLiteral("ComboBoxMarcaAutorizzata"));
-    ComboBoxMarcaAutorizzata->setEditable(true);
-    ComboBoxMarcaAutorizzata->setInsertPolicy(QComboBox::NoInsert);
-    campi->addRow(QStringLiteral("Marca Autorizzata:"), ComboBoxMarcaAutorizzata);
+    riga(QStringLiteral("Password FCA:"), EditPasswordFCA);
+    EditSincom = lineEdit("EditSincom");
+    riga(QStringLiteral("Sincom:"), EditSincom);
+    // The user may also type a brand; saving accepts only a listed one.
+    ComboBoxMarcaAutorizzata = editableComboBox("ComboBoxMarcaAutorizzata");
+    riga(QStringLiteral("Marca Autorizzata:"), ComboBoxMarcaAutorizzata);
     CheckBoxEnviroment = new QCheckBox(QStringLiteral("Abilita l'invio delle Commesse ad FCA"));
     CheckBoxEnviroment->setObjectName(QStringLiteral("CheckBoxEnviroment"));
     campi->addRow(CheckBoxEnviroment);
@@ -66,10 +64,8 @@ void TFormConfigurazione::buildControls() {
     opzioni->addStretch();
     pagine->addTab(commesse, QStringLiteral("Commesse"));
 
-    ButtonAnnulla = new QPushButton(QStringLiteral("Annulla"));
-    ButtonAnnulla->setObjectName(QStringLiteral("ButtonAnnulla"));
-    ButtonSalva = new QPushButton(QStringLiteral("Salva"));
-    ButtonSalva->setObjectName(QStringLiteral("ButtonSalva"));
+    ButtonAnnulla = button("ButtonAnnulla", QStringLiteral("Annulla"));
+    ButtonSalva = button("ButtonSalva", QStringLiteral("Salva"));
     auto* barra = new QHBoxLayout;
     barra->addStretch();
     barra->addWidget(ButtonAnnulla);
@@ -79,9 +75,8 @@ void TFormConfigurazione::buildControls() {
     layout->addWidget(pagine);
     layout->addLayout(barra);
 
-    connect(ButtonAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ButtonSalva, &QPushButton::clicked, this,
-            [this] { runReportingErrors([this] { ButtonSalvaClick(); }); });
+    closesWith(ButtonAnnulla, Cancel);
+    onClick(ButtonSalva, &TFormConfigurazione::ButtonSalvaClick);
     // Only the user's clicks arrive here: the set-up's own ticking shows no message.
     connect(CheckBoxEnviroment, &QCheckBox::clicked, this,
             &TFormConfigurazione::CheckBoxEnviromentClick);
@@ -156,5 +151,5 @@ void TFormConfigurazione::ButtonSalvaClick() {
                                      ? QStringLiteral("true")
                                      : QStringLiteral("false"));
     impostazioni.save();
-    accept();
+    closeWhenHandlerEnds(Ok);
 }

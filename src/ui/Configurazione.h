@@ -1,8 +1,8 @@
 #pragma once
 
 #include "db/ReferenceTables.h"
+#include "ui/ModalDialog.h"
 
-#include <QDialog>
 #include <functional>
 
 class QCheckBox;
@@ -12,7 +12,7 @@ class QPushButton;
 
 // The settings dialog: the six settings the user may change, written to KORVADEX.ini on
 // "Salva". Made anew for every opening, with the main window's brand map.
-class TFormConfigurazione : public QDialog {
+class TFormConfigurazione : public ModalDialog {
     Q_OBJECT
 
 public:

@@ -123,12 +123,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing the window by its frame ends the program without a question.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Puts text into a field as the program does: whole, also beyond the input limit, which
-    // holds only for what the user types (the checks refuse an overlong text on saving).
-    static void impostaTesto(QLineEdit* control, const QString& text);
-
     void buildControls();
     QWidget* buildHeader();
     QWidget* buildVehicleCustomerPage();

@@ -2,6 +2,8 @@
 
 #include "ui/Tavorno.h"
 
+#include "ui/Controls.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -13,66 +15,13 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
-
-template <typename Control>
-Control* named(Control* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-const char* const kLimite = "limiteDigitazione";
-
-QLineEdit* edit(const char* name, int limit) {
-    auto* control = named(new QLineEdit, name);
-    if (limit > 0) {
-        control->setMaxLength(limit);
-        control->setProperty(kLimite, limit);
-    }
-    return control;
-}
 
 // Wide enough to show `characters` digits without scrolling.
 void fitDigits(QLineEdit* control, int characters) {
     const int digits = control->fontMetrics().horizontalAdvance(QString(characters, u'0'));
     control->setMinimumWidth(digits + 16);
-}
-
-QComboBox* editableCombo(const char* name) {
-    auto* control = named(new QComboBox, name);
-    control->setEditable(true);
-    control->setInsertPolicy(QComboBox::NoInsert);
-    return control;
-}
-
-QPushButton* button(const char* name, const QString& caption) {
-    return named(new QPushButton(caption), name);
-}
-
-// The red mark beside a mandatory control.
-QLabel* mandatoryMark() {
-    auto* mark = new QLabel(QStringLiteral("*"));
-    mark->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    return mark;
-}
-
-QLabel* label(const QString& text, QWidget* buddy) {
-    auto* caption = new QLabel(text);
-    caption->setBuddy(buddy);
-    return caption;
-}
-
-// A control followed by its red mark, kept together in one grid cell.
-QWidget* withMark(QWidget* control) {
-    auto* cell = new QWidget;
-    auto* row = new QHBoxLayout(cell);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
-    row->addWidget(control, 1);
-    row->addWidget(mandatoryMark());
-    return cell;
 }
 
 QLabel* panelTitle(const QString& text) {
@@ -99,20 +48,8 @@ QGridLayout* panelGrid(QFrame* panel) {
 
 }  // namespace
 
-void TFormTavorno::impostaTesto(QLineEdit* control, const QString& text) {
-    const QVariant limit = control->property(kLimite);
-    if (limit.isValid()) {
-        control->setMaxLength(std::max(limit.toInt(), static_cast<int>(text.size())));
-    }
-    control->setText(text);
-}
-
 void TFormTavorno::buildControls() {
-    // The window is designed around a small 8 point font: its fixed area holds every label
-    // whole only at that size.
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
+    useWindowFont(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(buildHeader());
@@ -128,45 +65,44 @@ void TFormTavorno::buildControls() {
 }
 
 QWidget* TFormTavorno::buildHeader() {
-    EditDescrizioneCommessa = edit("EditDescrizioneCommessa", 255);
+    EditDescrizioneCommessa = lineEdit("EditDescrizioneCommessa", 255);
     EditDescrizioneCommessa->setToolTip(QStringLiteral(
         "Nome descrittivo della Commessa corrente, è utile nel momento in cui servirà "
         "individuarla tramite la ricerca."));
-    ButtonConfigurazione = button("ButtonConfigurazione", QString());
+    ButtonConfigurazione = iconButton("ButtonConfigurazione", QStringLiteral("Configurazione..."));
     ButtonConfigurazione->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    ButtonConfigurazione->setToolTip(QStringLiteral("Configurazione..."));
-    EditIDCommessaDMS = edit("EditIDCommessaDMS", 9);
+    EditIDCommessaDMS = lineEdit("EditIDCommessaDMS", 9);
     EditIDCommessaDMS->setEnabled(false);
-    EditCodiceScheda = edit("EditCodiceScheda", 0);
+    EditCodiceScheda = lineEdit("EditCodiceScheda", 0);
     EditCodiceScheda->setEnabled(false);
     EditCodiceScheda->setReadOnly(true);
-    EditCodiceOfficina = edit("EditCodiceOfficina", 7);
+    EditCodiceOfficina = lineEdit("EditCodiceOfficina", 7);
     EditCodiceOfficina->setEnabled(false);
     fitDigits(EditCodiceOfficina, 8);
-    ComboBoxCodiceMercato = editableCombo("ComboBoxCodiceMercato");
+    ComboBoxCodiceMercato = editableComboBox("ComboBoxCodiceMercato");
     ButtonCercaCommessePerData =
         button("ButtonCercaCommessePerData", QStringLiteral("Cerca Commesse..."));
 
-    auto* idLabel = label(QStringLiteral("ID Commessa DMS:"), EditIDCommessaDMS);
+    auto* idLabel = fieldLabel(QStringLiteral("ID Commessa DMS:"), EditIDCommessaDMS);
     idLabel->setEnabled(false);
-    auto* schedaLabel = label(QStringLiteral("Sk. Lavoro"), EditCodiceScheda);
+    auto* schedaLabel = fieldLabel(QStringLiteral("Sk. Lavoro"), EditCodiceScheda);
     schedaLabel->setEnabled(false);
 
     auto* header = new QWidget;
     auto* grid = new QGridLayout(header);
     grid->setContentsMargins(0, 0, 0, 4);
-    grid->addWidget(label(QStringLiteral("Descrizione Commessa:"), EditDescrizioneCommessa), 0, 0);
-    grid->addWidget(withMark(EditDescrizioneCommessa), 0, 1, 1, 5);
+    grid->addWidget(fieldLabel(QStringLiteral("Descrizione Commessa:"), EditDescrizioneCommessa), 0, 0);
+    grid->addLayout(withMandatoryMark(EditDescrizioneCommessa), 0, 1, 1, 5);
     grid->addWidget(ButtonConfigurazione, 0, 6);
     grid->addWidget(idLabel, 1, 0);
     grid->addWidget(EditIDCommessaDMS, 1, 1);
     grid->addWidget(schedaLabel, 1, 2, Qt::AlignRight);
     grid->addWidget(EditCodiceScheda, 1, 3);
-    grid->addWidget(label(QStringLiteral("Codice Officina:"), EditCodiceOfficina), 1, 4,
+    grid->addWidget(fieldLabel(QStringLiteral("Codice Officina:"), EditCodiceOfficina), 1, 4,
                     Qt::AlignRight);
-    grid->addWidget(withMark(EditCodiceOfficina), 1, 5);
-    grid->addWidget(label(QStringLiteral("Codice Mercato:"), ComboBoxCodiceMercato), 2, 0);
-    grid->addWidget(withMark(ComboBoxCodiceMercato), 2, 1, 1, 3);
+    grid->addLayout(withMandatoryMark(EditCodiceOfficina), 1, 5);
+    grid->addWidget(fieldLabel(QStringLiteral("Codice Mercato:"), ComboBoxCodiceMercato), 2, 0);
+    grid->addLayout(withMandatoryMark(ComboBoxCodiceMercato), 2, 1, 1, 3);
     grid->addWidget(ButtonCercaCommessePerData, 2, 4, 1, 3, Qt::AlignRight);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(3, 2);
@@ -175,14 +111,14 @@ QWidget* TFormTavorno::buildHeader() {
 }
 
 QWidget* TFormTavorno::buildVehicleCustomerPage() {
-    EditRagioneSociale = edit("EditRagioneSociale", 60);
-    ComboBoxTipoCliente = editableCombo("ComboBoxTipoCliente");
+    EditRagioneSociale = lineEdit("EditRagioneSociale", 60);
+    ComboBoxTipoCliente = editableComboBox("ComboBoxTipoCliente");
     ComboBoxTipoCliente->addItems({QStringLiteral("Cliente Privato"), QStringLiteral("Azienda")});
     ComboBoxTipoCliente->setCurrentIndex(-1);
     ComboBoxTipoCliente->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    EditCFPIVA = edit("EditCFPIVA", 16);
+    EditCFPIVA = lineEdit("EditCFPIVA", 16);
     fitDigits(EditCFPIVA, 16);
-    EditIDClienteDMS = edit("EditIDClienteDMS", 50);
+    EditIDClienteDMS = lineEdit("EditIDClienteDMS", 50);
     EditIDClienteDMS->setEnabled(false);
     fitDigits(EditIDClienteDMS, 7);
     ButtonValorizzaIDClienteDMS =
@@ -193,29 +129,29 @@ QWidget* TFormTavorno::buildVehicleCustomerPage() {
     auto* cliente = panel("PanelClienteCommessa");
     auto* clienteGrid = panelGrid(cliente);
     clienteGrid->addWidget(panelTitle(QStringLiteral("CLIENTE:")), 0, 0, 1, 4);
-    clienteGrid->addWidget(label(QStringLiteral("Cognome/Ragione Sociale:"), EditRagioneSociale), 1,
+    clienteGrid->addWidget(fieldLabel(QStringLiteral("Cognome/Ragione Sociale:"), EditRagioneSociale), 1,
                            0);
-    clienteGrid->addWidget(withMark(EditRagioneSociale), 1, 1, 1, 3);
-    clienteGrid->addWidget(label(QStringLiteral("Tipo Cliente:"), ComboBoxTipoCliente), 2, 0);
-    clienteGrid->addWidget(withMark(ComboBoxTipoCliente), 2, 1);
-    clienteGrid->addWidget(label(QStringLiteral("Codice Fiscale / P. Iva:"), EditCFPIVA), 2, 2,
+    clienteGrid->addLayout(withMandatoryMark(EditRagioneSociale), 1, 1, 1, 3);
+    clienteGrid->addWidget(fieldLabel(QStringLiteral("Tipo Cliente:"), ComboBoxTipoCliente), 2, 0);
+    clienteGrid->addLayout(withMandatoryMark(ComboBoxTipoCliente), 2, 1);
+    clienteGrid->addWidget(fieldLabel(QStringLiteral("Codice Fiscale / P. Iva:"), EditCFPIVA), 2, 2,
                            Qt::AlignRight);
-    clienteGrid->addWidget(withMark(EditCFPIVA), 2, 3);
-    clienteGrid->addWidget(label(QStringLiteral("Identificativo Cliente DMS:"), EditIDClienteDMS),
+    clienteGrid->addLayout(withMandatoryMark(EditCFPIVA), 2, 3);
+    clienteGrid->addWidget(fieldLabel(QStringLiteral("Identificativo Cliente DMS:"), EditIDClienteDMS),
                            3, 0);
     auto* idRow = new QHBoxLayout;
-    idRow->addWidget(withMark(EditIDClienteDMS), 1);
+    idRow->addLayout(withMandatoryMark(EditIDClienteDMS), 1);
     idRow->addWidget(ButtonValorizzaIDClienteDMS);
     clienteGrid->addLayout(idRow, 3, 1);
-    clienteGrid->addWidget(withMark(ButtonPrivacyCliente), 3, 3);
+    clienteGrid->addLayout(withMandatoryMark(ButtonPrivacyCliente), 3, 3);
     clienteGrid->setColumnStretch(1, 1);
     clienteGrid->setColumnStretch(3, 1);
 
     LabelMarcaModelloVeicolo = named(new QLabel, "LabelMarcaModelloVeicolo");
-    EditTarga = edit("EditTarga", 10);
-    ComboBoxMarche = editableCombo("ComboBoxMarche");
-    EditMVS = edit("EditMVS", 7);
-    EditTelaio = edit("EditTelaio", 8);
+    EditTarga = lineEdit("EditTarga", 10);
+    ComboBoxMarche = editableComboBox("ComboBoxMarche");
+    EditMVS = lineEdit("EditMVS", 7);
+    EditTelaio = lineEdit("EditTelaio", 8);
 
     auto* veicolo = panel("PanelVeicoloCommessa");
     auto* veicoloGrid = panelGrid(veicolo);
@@ -223,14 +159,14 @@ QWidget* TFormTavorno::buildVehicleCustomerPage() {
     titleRow->addWidget(panelTitle(QStringLiteral("VEICOLO:")));
     titleRow->addWidget(LabelMarcaModelloVeicolo, 1);
     veicoloGrid->addLayout(titleRow, 0, 0, 1, 4);
-    veicoloGrid->addWidget(label(QStringLiteral("Targa:"), EditTarga), 1, 0);
-    veicoloGrid->addWidget(withMark(EditTarga), 1, 1);
-    veicoloGrid->addWidget(label(QStringLiteral("Marca:"), ComboBoxMarche), 1, 2, Qt::AlignRight);
-    veicoloGrid->addWidget(withMark(ComboBoxMarche), 1, 3);
-    veicoloGrid->addWidget(label(QStringLiteral("MVS:"), EditMVS), 2, 0);
-    veicoloGrid->addWidget(withMark(EditMVS), 2, 1);
-    veicoloGrid->addWidget(label(QStringLiteral("Telaio:"), EditTelaio), 2, 2, Qt::AlignRight);
-    veicoloGrid->addWidget(withMark(EditTelaio), 2, 3);
+    veicoloGrid->addWidget(fieldLabel(QStringLiteral("Targa:"), EditTarga), 1, 0);
+    veicoloGrid->addLayout(withMandatoryMark(EditTarga), 1, 1);
+    veicoloGrid->addWidget(fieldLabel(QStringLiteral("Marca:"), ComboBoxMarche), 1, 2, Qt::AlignRight);
+    veicoloGrid->addLayout(withMandatoryMark(ComboBoxMarche), 1, 3);
+    veicoloGrid->addWidget(fieldLabel(QStringLiteral("MVS:"), EditMVS), 2, 0);
+    veicoloGrid->addLayout(withMandatoryMark(EditMVS), 2, 1);
+    veicoloGrid->addWidget(fieldLabel(QStringLiteral("Telaio:"), EditTelaio), 2, 2, Qt::AlignRight);
+    veicoloGrid->addLayout(withMandatoryMark(EditTelaio), 2, 3);
     veicoloGrid->setColumnStretch(1, 1);
     veicoloGrid->setColumnStretch(3, 1);
 
@@ -318,7 +254,5 @@ void TFormTavorno::setTabOrder() {
                                    ButtonChiudi,
                                    ButtonGeneraXMLOdierno,
                                    ButtonSalvaDatiCommessa};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
-    }
+    chainTabOrder(order);
 }

@@ -3,6 +3,7 @@
 #include "app/VerificaCommessa.h"
 #include "db/JobOrderStore.h"
 #include "platform/Interaction.h"
+#include "ui/Controls.h"
 #include "ui/Tavorno.h"
 
 #include <QComboBox>
@@ -77,7 +78,7 @@ void TFormTavorno::salvaNuovaCommessa() {
     commessa.FIdScheda = salvata.IdScheda;
     commessa.FIdVeicolo = salvata.IdVeicolo;
     commessa.FIDCommessaDMS = salvata.IDCommessaDMS;
-    impostaTesto(EditIDCommessaDMS, salvata.IDCommessaDMS);
+    showWhole(EditIDCommessaDMS, salvata.IDCommessaDMS);
     ClienteSelezionato = cliente;
     CommessaSelezionata = commessa;
     ButtonValorizzaIDClienteDMS->setEnabled(false);
@@ -130,6 +131,6 @@ void TFormTavorno::ButtonValorizzaIDClienteDMSClick() {
         EditIDClienteDMS->setText(QStringLiteral("00001"));
         return;
     }
-    impostaTesto(EditIDClienteDMS, JobOrderStore::AggiungiZeriIdCliente(QString::number(*libero)));
+    showWhole(EditIDClienteDMS, JobOrderStore::AggiungiZeriIdCliente(QString::number(*libero)));
     ButtonValorizzaIDClienteDMS->setEnabled(false);
 }

@@ -1,0 +1,137 @@
+#include "ui/Controls.h"
+
+#include "platform/Interaction.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+// The typing limit the window gave a field, kept apart from its current maxLength, which
+// showWhole widens for program text.
+const char* const kTypingLimit = "typingLimit";
+
+// "Targa:" is announced as "Targa".
+QString spokenName(const QString& labelText) {
+    QString name = labelText.trimmed();
+    while (name.endsWith(u':')) {
+        name.chop(1);
+    }
+    return name.remove(u'&').trimmed();
+}
+
+QFrame* rule(const char* name, QFrame::Shape shape) {
+    auto* line = named(new QFrame, name);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setLineWidth(1);
+    return line;
+}
+
+}  // namespace
+
+void useWindowFont(QWidget* window) {
+    QFont small = window->font();
+    small.setPointSize(8);
+    window->setFont(small);
+}
+
+QLineEdit* lineEdit(const char* name, int limit) {
+    auto* field = named(new QLineEdit, name);
+    if (limit > 0) {
+        field->setMaxLength(limit);
+        field->setProperty(kTypingLimit, limit);
+    }
+    return field;
+}
+
+void showWhole(QLineEdit* field, const QString& text) {
+    const QVariant limit = field->property(kTypingLimit);
+    if (limit.isValid()) {
+        field->setMaxLength(std::max(limit.toInt(), static_cast<int>(text.size())));
+    }
+    field->setText(text);
+}
+
+QPushButton* button(const char* name, const QString& caption) {
+    auto* control = named(new QPushButton(caption), name);
+    control->setAutoDefault(false);
+    control->setDefault(false);
+    return control;
+}
+
+QPushButton* iconButton(const char* name, const QString& hint) {
+    QPushButton* control = button(name, QString());
+    control->setToolTip(hint);
+    control->setAccessibleName(hint);
+    return control;
+}
+
+QComboBox* choiceComboBox(const char* name) {
+    auto* box = named(new QComboBox, name);
+    box->setEditable(false);
+    return box;
+}
+
+QComboBox* editableComboBox(const char* name) {
+    auto* box = named(new QComboBox, name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
+QLabel* fieldLabel(const QString& text, QWidget* control) {
+    auto* label = new QLabel(text);
+    label->setBuddy(control);
+    control->setAccessibleName(spokenName(text));
+    return label;
+}
+
+QHBoxLayout* withMandatoryMark(QWidget* control) {
+    auto* mark = new QLabel(QStringLiteral("*"));
+    mark->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    mark->setAccessibleName(QStringLiteral("Campo obbligatorio"));
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    row->addWidget(control, 1);
+    row->addWidget(mark);
+    return row;
+}
+
+QFrame* horizontalRule(const char* name) {
+    return rule(name, QFrame::HLine);
+}
+
+QFrame* verticalRule(const char* name) {
+    return rule(name, QFrame::VLine);
+}
+
+void chainTabOrder(const QList<QWidget*>& order) {
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void onClick(QAbstractButton* control, QObject* context, std::function<void()> handler) {
+    QObject::connect(control, &QAbstractButton::clicked, context,
+                     [handler = std::move(handler)] { runReportingErrors(handler); });
+}
+
+bool pressFocusedButtonOnEnter(QWidget* window, const QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        return false;
+    }
+    if (auto* focused = qobject_cast<QAbstractButton*>(window->focusWidget());
+        focused != nullptr && focused->isEnabled() && focused->isVisible()) {
+        focused->click();
+    }
+    return true;
+}
