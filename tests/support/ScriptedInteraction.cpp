@@ -15,15 +15,17 @@ ScriptedInteraction::ScriptedInteraction() : scope_(*this) {}
 ScriptedInteraction::~ScriptedInteraction() {
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answers were never asked for";
     EXPECT_TRUE(modals_.empty()) << modals_.size() << " scripted windows were never shown";
+    EXPECT_TRUE(expectedErrors_.empty())
+        << expectedErrors_.size() << " expected error reports never came";
 }
 
-ScriptedInteraction& ScriptedInteraction::answer(bool yes) {
-    answers_.push_back(yes);
+ScriptedInteraction& ScriptedInteraction::answer(bool yes, const QString& question) {
+    answers_.push_back({yes, question});
     return *this;
 }
 
-ScriptedInteraction& ScriptedInteraction::onModal(std::function<int(QObject&)> handler) {
-    modals_.push_back(std::move(handler));
+ScriptedInteraction& ScriptedInteraction::expectError(const QString& text) {
+    expectedErrors_.push_back(text);
     return *this;
 }
 
@@ -40,9 +42,13 @@ bool ScriptedInteraction::nextAnswer(const QString& text) {
         ADD_FAILURE() << "Unscripted question: " << text.toStdString();
         return false;
     }
-    const bool yes = answers_.front();
+    const Answer next = answers_.front();
     answers_.pop_front();
-    return yes;
+    if (!next.question.isEmpty() && next.question != text) {
+        ADD_FAILURE() << "The answer meant for \"" << next.question.toStdString()
+                      << "\" was taken by \"" << text.toStdString() << "\"";
+    }
+    return next.yes;
 }
 
 void ScriptedInteraction::showMessage(const QString& title, const QString& text) {
@@ -70,6 +76,16 @@ bool ScriptedInteraction::ask(const QString& text) {
 
 void ScriptedInteraction::reportError(const QString& text) {
     shown_.push_back({QStringLiteral("error"), QString(), text});
+    if (expectedErrors_.empty()) {
+        ADD_FAILURE() << "Unexpected error report: " << text.toStdString();
+        return;
+    }
+    const QString expected = expectedErrors_.front();
+    expectedErrors_.pop_front();
+    if (!expected.isEmpty() && expected != text) {
+        ADD_FAILURE() << "Expected the error report \"" << expected.toStdString() << "\", got \""
+                      << text.toStdString() << "\"";
+    }
 }
 
 int ScriptedInteraction::showModal(QObject& window) {

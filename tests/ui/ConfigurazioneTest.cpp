@@ -95,7 +95,10 @@ TEST_F(ConfigurazioneTest, SaveRefusedUntilEveryParameterAndABrandAreGiven) {
         script.answer(true);
         dialog.ButtonSalva->click();
 
-        EXPECT_EQ(script.texts().back(), kParametriMancanti) << caso.nome;
+        EXPECT_EQ(script.texts(), (std::vector<QString>{QStringLiteral("Vuoi salvare le modifiche "
+                                                                       "applicate?"),
+                                                        kParametriMancanti}))
+            << caso.nome;
         EXPECT_EQ(dialog.result(), QDialog::Rejected) << caso.nome;
         EXPECT_EQ(readFile(folder.path(QStringLiteral("KORVADEX.ini"))), before) << caso.nome;
     }

@@ -82,11 +82,14 @@ TEST_F(GeneraXMLOdiernoTest, TheDocumentReachesTheUploadersOutbox) {
 TEST_F(GeneraXMLOdiernoTest, AnUploaderThatCannotStartMarksNothing) {
     memorizzaCommessa(QStringLiteral("004817"), false);
     TFormTavorno& window = avvia();
-    script.answer(true).answer(true);
+    script.answer(true).answer(true).expectError();
     window.ButtonGeneraXMLOdierno->click();
 
-    EXPECT_EQ(script.shown().back().kind, QStringLiteral("error"));
-    EXPECT_TRUE(script.shown().back().text.contains(QStringLiteral("Sendavo")));
+    const std::vector<QString> testi = script.texts();
+    ASSERT_EQ(testi.size(), 4u);
+    EXPECT_EQ(std::vector<QString>(testi.begin(), testi.begin() + 3),
+              (std::vector<QString>{kDomandaOdierno, kGenerato, kDomandaInvio}));
+    EXPECT_TRUE(testi[3].contains(QStringLiteral("Sendavo"))) << testi[3].toStdString();
     EXPECT_EQ(statoInvio(), QStringLiteral("0"));
 }
 
@@ -95,7 +98,9 @@ TEST_F(GeneraXMLOdiernoTest, ADayWithoutJobOrdersSaysSo) {
     script.answer(true);
     window.ButtonGeneraXMLOdierno->click();
 
-    EXPECT_EQ(script.texts().back(), QStringLiteral("Non c'è alcuna Commessa da generare!"));
+    EXPECT_EQ(script.texts(), (std::vector<QString>{kDomandaOdierno,
+                                                    QStringLiteral("Non c'è alcuna Commessa da "
+                                                                   "generare!")}));
     EXPECT_FALSE(QFile::exists(esportazione()));
 }
 

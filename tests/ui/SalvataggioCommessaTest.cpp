@@ -92,7 +92,9 @@ TEST_F(SalvataggioTest, EmptyDataGivesThreeMessagesInOrderAndStoresNothing) {
                                  "inseriti."),
                   QStringLiteral("Controllare che tutti i dati del Cliente obbligatori siano "
                                  "inseriti.")}));
-    EXPECT_EQ(script.shown().front().title, QStringLiteral("Errore"));
+    for (const Shown& messaggio : script.shown()) {
+        EXPECT_EQ(messaggio.title, QStringLiteral("Errore"));
+    }
     EXPECT_EQ(righe("Veicolo") + righe("Scheda") + righe("Commessa") + righe("Cliente"), 0);
 }
 
@@ -126,12 +128,10 @@ TEST_F(SalvataggioTest, AFailureInTheMiddleLeavesNoRowBehind) {
     database().exec(QStringLiteral(
         "CREATE TRIGGER NoCommesse BEFORE INSERT ON Commessa BEGIN SELECT RAISE(ABORT, "
         "'disco pieno'); END;"));
-    script.answer(true);
+    script.answer(true, kDomandaNuova).expectError(QStringLiteral("disco pieno"));
     window.ButtonSalvaDatiCommessa->click();
 
-    ASSERT_EQ(script.shown().size(), 2u);
-    EXPECT_EQ(script.shown().back().kind, QStringLiteral("error"));
-    EXPECT_TRUE(script.shown().back().text.contains(QStringLiteral("disco pieno")));
+    EXPECT_EQ(script.texts(), (std::vector<QString>{kDomandaNuova, QStringLiteral("disco pieno")}));
     EXPECT_EQ(righe("Veicolo") + righe("Scheda") + righe("Commessa") + righe("Cliente"), 0);
     EXPECT_FALSE(window.OperazioneDiModificaCommessa);
     EXPECT_TRUE(window.EditIDCommessaDMS->text().isEmpty());
@@ -156,10 +156,12 @@ TEST_F(SalvataggioTest, AwkwardTextsAreStoredExactly) {
 
 TEST_F(SalvataggioTest, ACustomerIdThatIsNoNumberIsRefusedBeforeAnythingIsWritten) {
     TFormTavorno& window = avviaECompila(QStringLiteral("12; DROP TABLE Cliente"));
-    script.answer(true);
+    const QString rifiuto = QStringLiteral(
+        "Il codice cliente \"12; DROP TABLE Cliente\" non è un numero intero: non posso salvarlo.");
+    script.answer(true, kDomandaNuova).expectError(rifiuto);
     window.ButtonSalvaDatiCommessa->click();
 
-    EXPECT_EQ(script.shown().back().kind, QStringLiteral("error"));
+    EXPECT_EQ(script.texts(), (std::vector<QString>{kDomandaNuova, rifiuto}));
     EXPECT_EQ(righe("Veicolo") + righe("Scheda") + righe("Commessa") + righe("Cliente"), 0);
 }
 
@@ -217,8 +219,10 @@ TEST_F(CommessaMemorizzataTest, OverwriteChangesDescriptionAndCustomerButNotTheV
     script.answer(true);
     window.ButtonSalvaDatiCommessa->click();
 
-    EXPECT_EQ(script.texts(), (std::vector<QString>{kDomandaSovrascrivi, kAggiornati}));
-    EXPECT_EQ(script.shown().back().title, QStringLiteral("Info"));
+    EXPECT_EQ(script.shown(),
+              (std::vector<Shown>{
+                  {QStringLiteral("confirm"), QStringLiteral("Domanda:"), kDomandaSovrascrivi},
+                  {QStringLiteral("message"), QStringLiteral("Info"), kAggiornati}}));
     DbProbe db = database();
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT DescrizioneCommessa FROM Commessa")),
               QStringLiteral("Freni e \"tagliando\""));

@@ -62,6 +62,11 @@ TEST_P(Startup, ShowsTheOutcome) {
     c.prepare(folder);
     const QMap<QString, QByteArray> filesBefore = filesIn(folder);
     ScriptedInteraction ui;
+    for (const Shown& expected : c.shown) {
+        if (expected.kind == QStringLiteral("error")) {
+            ui.expectError(expected.text);
+        }
+    }
 
     const ProgrammaTavorno program = avviaTavorno();
 

@@ -107,10 +107,13 @@ TEST_F(TavornoTest, ABrandThatIsNoNumberStopsTheReadingAndTheWindowStillOpens) {
     QMap<QString, QString> testa = testaNuovaScheda();
     testa[QStringLiteral("CodMarcaCobol")] = QStringLiteral("FIAT");
     scriviDocumento(testa, QStringLiteral("004817"));
+    const QString errore = QStringLiteral(
+        "Documento DMS: \"CodMarcaCobol\" vale \"FIAT\", che non è un numero intero valido; la "
+        "marca e i dati del cliente non sono stati letti.");
+    script.expectError(errore);
     TFormTavorno& window = avvia();
 
-    ASSERT_EQ(script.shown().size(), 1u);
-    EXPECT_EQ(script.shown().front().kind, QStringLiteral("error"));
+    EXPECT_EQ(script.shown(), (std::vector<Shown>{{QStringLiteral("error"), QString(), errore}}));
     EXPECT_EQ(window.EditTarga->text(), QStringLiteral("GE482LT")) << "read before the brand";
     EXPECT_TRUE(window.ComboBoxTipoCliente->currentText().isEmpty());
     EXPECT_TRUE(window.EditIDClienteDMS->text().isEmpty());
@@ -122,10 +125,11 @@ TEST_F(TavornoTest, ABrandThatIsNoNumberStopsTheReadingAndTheWindowStillOpens) {
 // should carry it cannot be read.
 TEST_F(TavornoTest, AnUnreadableDocumentIsReportedAndTheSettingsGiveTheVatNumber) {
     ASSERT_TRUE(QDir().mkpath(QDir(folder.dmsFolder()).filePath(QStringLiteral("DOCT.ini"))));
+    script.expectError();
     TFormTavorno& window = avvia();
 
     ASSERT_EQ(script.shown().size(), 1u);
-    EXPECT_EQ(script.shown().front().kind, QStringLiteral("error"));
+    EXPECT_EQ(script.shown()[0].kind, QStringLiteral("error"));
     EXPECT_EQ(window.PIvaCarr, QStringLiteral("01234567890"));
 }
 

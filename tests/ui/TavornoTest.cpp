@@ -119,6 +119,7 @@ TEST_F(TavornoTest, ChiudiAndEscAskBeforeEndingTheProgram) {
 
 TEST_F(TavornoTest, AFlagThatIsNoBooleanIsReportedAndCreationGoesOn) {
     settings[QStringLiteral("CommesseGiaInviate")] = QStringLiteral("forse");
+    script.expectError(QStringLiteral("'forse' is not a valid boolean value"));
     TFormTavorno& window = avvia();
 
     EXPECT_EQ(script.shown(),
@@ -137,17 +138,15 @@ TEST_F(TavornoTest, TrueInCapitalsCountsAsTrue) {
 TEST_F(TavornoTest, SettingsAreReadAgainAfterTheDialogAndTheWindowComesBack) {
     TFormTavorno& window = avvia();
     window.show();
-    script.onModal([&](QObject& dialog) {
+    script.onDialog<TFormConfigurazione>([&](TFormConfigurazione& configurazione) {
         EXPECT_FALSE(window.isVisible()) << "the main window is hidden while the dialog is open";
-        auto& configurazione = dynamic_cast<TFormConfigurazione&>(dialog);
         EXPECT_EQ(configurazione.ComboBoxMarcaAutorizzata->currentText(), QStringLiteral("FIAT"));
         configurazione.EditSincom->setText(QStringLiteral("7777777"));
         configurazione.CheckBoxVisualizzaCommesseInviate->setChecked(true);
         configurazione.CheckBoxEnviroment->setChecked(true);
         configurazione.ButtonSalva->click();
-        return configurazione.result();
     });
-    script.answer(true);
+    script.answer(true, QStringLiteral("Vuoi salvare le modifiche applicate?"));
     window.ButtonConfigurazione->click();
 
     EXPECT_TRUE(window.isVisible());
@@ -160,18 +159,22 @@ TEST_F(TavornoTest, SettingsAreReadAgainAfterTheDialogAndTheWindowComesBack) {
 
 TEST_F(TavornoTest, CancelledDialogStillRereadsAndABadFlagKeepsThePreviousOne) {
     TFormTavorno& window = avvia();
-    script.onModal([&](QObject& dialog) {
+    script.onDialog<TFormConfigurazione>([&](TFormConfigurazione& dialog) {
         QMap<QString, QString> changed = settings;
         changed[QStringLiteral("CodiceOfficina")] = QStringLiteral("5555555");
         changed[QStringLiteral("UtenteDMS")] = QStringLiteral("altro.utente");
         changed[QStringLiteral("CommesseGiaInviate")] = QStringLiteral("boh");
         folder.writeSettings(changed);
-        dynamic_cast<TFormConfigurazione&>(dialog).ButtonAnnulla->click();
-        return 0;
+        dialog.ButtonAnnulla->click();
     });
+    script.expectError(QStringLiteral("'boh' is not a valid boolean value"));
     window.ButtonConfigurazione->click();
 
-    EXPECT_EQ(script.texts().back(), QStringLiteral("'boh' is not a valid boolean value"));
+    EXPECT_EQ(script.shown(),
+              (std::vector<Shown>{
+                  {QStringLiteral("modal"), QString(), QStringLiteral("TFormConfigurazione")},
+                  {QStringLiteral("error"), QString(),
+                   QStringLiteral("'boh' is not a valid boolean value")}}));
     EXPECT_EQ(window.UtenteDMS, QStringLiteral("altro.utente"));
     EXPECT_FALSE(window.GestisciCommesseInviate);
     EXPECT_EQ(window.EditCodiceOfficina->text(), QStringLiteral("0123456"))
