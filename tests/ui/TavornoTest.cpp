@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -100,6 +101,57 @@ TEST_F(TavornoTest, TabOrderFollowsTheFormFromHeaderToBottomBar) {
         EXPECT_TRUE(expectedWidget) << "after " << expected[i - 1]->objectName().toStdString()
                                     << " came " << widget->objectName().toStdString();
     }
+    window.hide();
+}
+
+// The label a screen reader announces a field by: the field's buddy, in the same parent.
+QString labelOf(const QWidget* control) {
+    for (const QLabel* label :
+         control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->buddy() == control) {
+            return label->text();
+        }
+    }
+    return QString();
+}
+
+TEST_F(TavornoTest, EveryFieldIsNamedByItsLabel) {
+    TFormTavorno& window = avvia();
+    const std::pair<QWidget*, const char*> fields[] = {
+        {window.EditDescrizioneCommessa, "Descrizione Commessa"},
+        {window.EditIDCommessaDMS, "ID Commessa DMS"},
+        {window.EditCodiceScheda, "Sk. Lavoro"},
+        {window.EditCodiceOfficina, "Codice Officina"},
+        {window.ComboBoxCodiceMercato, "Codice Mercato"},
+        {window.EditRagioneSociale, "Cognome/Ragione Sociale"},
+        {window.ComboBoxTipoCliente, "Tipo Cliente"},
+        {window.EditCFPIVA, "Codice Fiscale / P. Iva"},
+        {window.EditIDClienteDMS, "Identificativo Cliente DMS"},
+        {window.EditTarga, "Targa"},
+        {window.ComboBoxMarche, "Marca"},
+        {window.EditMVS, "MVS"},
+        {window.EditTelaio, "Telaio"}};
+    for (const auto& [control, name] : fields) {
+        EXPECT_EQ(control->accessibleName(), QString::fromUtf8(name))
+            << control->objectName().toStdString();
+        EXPECT_TRUE(labelOf(control).startsWith(QString::fromUtf8(name)))
+            << control->objectName().toStdString() << " has no label beside it";
+    }
+    EXPECT_EQ(window.ButtonConfigurazione->accessibleName(), QStringLiteral("Configurazione..."));
+}
+
+TEST_F(TavornoTest, EnterPressesOnlyTheFocusedButton) {
+    TFormTavorno& window = avvia();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(window.EditTarga, Qt::Key_Return);
+    EXPECT_TRUE(script.shown().empty());
+
+    window.ButtonChiudi->setFocus();
+    script.answer(false, kDomandaChiusura);
+    QTest::keyClick(window.ButtonChiudi, Qt::Key_Return);
+    EXPECT_EQ(script.shown(),
+              (std::vector<Shown>{{QStringLiteral("question"), QString(), kDomandaChiusura}}));
     window.hide();
 }
 
