@@ -186,6 +186,7 @@ QWidget* TFormTavorno::buildVehicleCustomerPage() {
 
 QWidget* TFormTavorno::buildComplaintsPage() {
     ListBoxInconvenienti = named(new QListWidget, "ListBoxInconvenienti");
+    ListBoxInconvenienti->setAccessibleName(QStringLiteral("Inconvenienti"));
     QFont listFont = ListBoxInconvenienti->font();
     listFont.setPointSize(12);
     ListBoxInconvenienti->setFont(listFont);
