@@ -1,9 +1,9 @@
 #include "export/ExportGeneration.h"
 
-#include "export/AtomicFile.h"
 #include "export/ExportDocument.h"
 #include "export/KORVADEXDmsToQuomix_v4.h"
 #include "export/XmlWriters.h"
+#include "platform/AtomicFile.h"
 #include "platform/Errors.h"
 #include "platform/Interaction.h"
 

@@ -3,14 +3,13 @@
 #include "platform/Errors.h"
 #include "support/ErrorOf.h"
 #include "support/ExportSchema.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
-#include <csignal>
 #include <pugixml.hpp>
 
 namespace {
@@ -21,27 +20,6 @@ const Shown kSuccess{QStringLiteral("message"), QStringLiteral("Info"),
 QString exportFile(const WorkFolder& folder) {
     return QDir(folder.dmsFolder()).filePath(QStringLiteral("KORVADEX.XML"));
 }
-
-// Lowers the largest file this process may write, so that a write fails half-way as on a
-// full disk; restored at the end of the scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = previous_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 // The two job orders of twoJobOrders `copies` times over: a document of about a megabyte,
 // which reaches the file in several pieces.
