@@ -188,6 +188,10 @@ TEST_F(JobOrderStoreTest, CustomerRowIsKeptUnderThePaddedIdTheJobOrderIsReadWith
         EXPECT_EQ(letta.FIdCliente, QString::fromLatin1(riga));
         EXPECT_EQ(jobOrders.getClienteFromDB(letta.FIdCliente).FRagioneSociale,
                   QStringLiteral("Rossi Mario"));
+        // Asked for as typed, the customer is found under the row's id too.
+        const TCliente comeDigitato = jobOrders.getClienteFromDB(QString::fromLatin1(digitato));
+        EXPECT_EQ(comeDigitato.FRagioneSociale, QStringLiteral("Rossi Mario"));
+        EXPECT_EQ(comeDigitato.FIdCliente, QString::fromLatin1(riga));
     }
     EXPECT_EQ(
         probe.rows(QStringLiteral("SELECT IdCliente FROM Cliente ORDER BY IdCliente")),
