@@ -547,14 +547,25 @@ std::optional<qint64> JobOrderStore::PrimoIdClienteLibero() {
     return libero;
 }
 
-void JobOrderStore::ImpostaCommesseComeInviate(const TListaCommesse& commesse) {
+QStringList JobOrderStore::ImpostaCommesseComeInviate(const TListaCommesse& commesse,
+                                                      const std::function<void()>& conLock) {
     TransactionGuard transaction(dm_.SQLConnection1);
+    if (conLock) {
+        conLock();
+    }
+    QStringList assenti;
     TSQLQuery& query = dm_.SQLQueryImpostaCommessaComeInviata;
     for (const TCommessa& commessa : commesse) {
         query.setParamInteger(QStringLiteral("Stato"), 1);
         query.setParamText(QStringLiteral("IDCOMM"), commessa.FIDCommessaDMS);
         query.execute();
         query.close();
+        // Deleted since it was exported: there is nothing to mark, and the others must be
+        // marked all the same, or they would be sent a second time.
+        if (dm_.SQLConnection1.changes() == 0) {
+            assenti.append(commessa.FIDCommessaDMS);
+        }
     }
     transaction.commit();
+    return assenti;
 }
