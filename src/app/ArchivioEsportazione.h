@@ -14,8 +14,9 @@ public:
     QHash<int, TVeicolo> getVeicoliFromDB(const QList<int>& idVeicoli) override {
         return store_.getVeicoliFromDB(idVeicoli);
     }
-    void ImpostaCommesseComeInviate(const TListaCommesse& lista) override {
-        store_.ImpostaCommesseComeInviate(lista);
+    QStringList ImpostaCommesseComeInviate(const TListaCommesse& lista,
+                                           const std::function<void()>& conLock) override {
+        return store_.ImpostaCommesseComeInviate(lista, conLock);
     }
 
 private:

@@ -12,50 +12,17 @@ namespace {
 // The joins of the per-job-order statements, for all job orders or for those of one date.
 // Ordering by row id costs nothing on the plain table scan and gives each list the order
 // of the per-job-order statements, which walk their index in row id order.
-struct Istruzioni {
-    QString inconvenienti;
-    QString operazioni;
-    QString ricambi;
-};
-
-const Istruzioni kTutte{
-    QStringLiteral(
-        "SELECT Inconveniente.IdInconveniente, Inconveniente.Descrizione, "
-        "Inconveniente.CodiceACarico, Inconveniente.TipoIntervento, Commessa.IDCommessaDMS "
-        "AS IdGruppo FROM Inconveniente, Commessa WHERE Inconveniente.IdCommessa = "
-        "Commessa.IDCommessaDMS ORDER BY Inconveniente.IdInconveniente;"),
-    QStringLiteral(
-        "SELECT Operazione.IdOperazione, Operazione.Prezzo, Operazione.CodiceOperazione, "
-        "Operazione.Descrizione, Operazione.CodiceACarico, Operazione.IdInconveniente, "
-        "Inconveniente.IdInconveniente AS IdGruppo FROM Operazione, Inconveniente WHERE "
-        "Inconveniente.IdInconveniente = Operazione.IdInconveniente ORDER BY "
-        "Operazione.IdOperazione;"),
-    QStringLiteral(
-        "SELECT Ricambio.IdRicambio, Ricambio.CodiceRicambio, Ricambio.Descrizione, "
-        "Ricambio.CodiceACarico, Ricambio.IdInconveniente, Inconveniente.IdInconveniente AS "
-        "IdGruppo FROM Ricambio, Inconveniente WHERE Inconveniente.IdInconveniente = "
-        "Ricambio.IdInconveniente ORDER BY Ricambio.IdRicambio;")};
-
-const Istruzioni kPerData{
-    QStringLiteral(
-        "SELECT Inconveniente.IdInconveniente, Inconveniente.Descrizione, "
-        "Inconveniente.CodiceACarico, Inconveniente.TipoIntervento, Commessa.IDCommessaDMS "
-        "AS IdGruppo FROM Inconveniente, Commessa WHERE Inconveniente.IdCommessa = "
-        "Commessa.IDCommessaDMS AND Commessa.DataCommessa = :DATECOMM ORDER BY "
-        "Inconveniente.IdInconveniente;"),
-    QStringLiteral(
-        "SELECT Operazione.IdOperazione, Operazione.Prezzo, Operazione.CodiceOperazione, "
-        "Operazione.Descrizione, Operazione.CodiceACarico, Operazione.IdInconveniente, "
-        "Inconveniente.IdInconveniente AS IdGruppo FROM Operazione, Inconveniente, Commessa "
-        "WHERE Inconveniente.IdInconveniente = Operazione.IdInconveniente AND "
-        "Inconveniente.IdCommessa = Commessa.IDCommessaDMS AND Commessa.DataCommessa = "
-        ":DATECOMM ORDER BY Operazione.IdOperazione;"),
-    QStringLiteral(
-        "SELECT Ricambio.IdRicambio, Ricambio.CodiceRicambio, Ricambio.Descrizione, "
-        "Ricambio.CodiceACarico, Ricambio.IdInconveniente, Inconveniente.IdInconveniente AS "
-        "IdGruppo FROM Ricambio, Inconveniente, Commessa WHERE Inconveniente.IdInconveniente "
-        "= Ricambio.IdInconveniente AND Inconveniente.IdCommessa = Commessa.IDCommessaDMS AND "
-        "Commessa.DataCommessa = :DATECOMM ORDER BY Ricambio.IdRicambio;")};
+const QString kInconvenientiTutte = QStringLiteral(
+    "SELECT Inconveniente.IdInconveniente, Inconveniente.Descrizione, "
+    "Inconveniente.CodiceACarico, Inconveniente.TipoIntervento, Commessa.IDCommessaDMS "
+    "AS IdGruppo FROM Inconveniente, Commessa WHERE Inconveniente.IdCommessa = "
+    "Commessa.IDCommessaDMS ORDER BY Inconveniente.IdInconveniente;");
+const QString kInconvenientiPerData = QStringLiteral(
+    "SELECT Inconveniente.IdInconveniente, Inconveniente.Descrizione, "
+    "Inconveniente.CodiceACarico, Inconveniente.TipoIntervento, Commessa.IDCommessaDMS "
+    "AS IdGruppo FROM Inconveniente, Commessa WHERE Inconveniente.IdCommessa = "
+    "Commessa.IDCommessaDMS AND Commessa.DataCommessa = :DATECOMM ORDER BY "
+    "Inconveniente.IdInconveniente;");
 
 // Opens one of the statements on the shared query, for all job orders or for a date.
 TSQLQuery& apri(TDataModule1& dm, const QString& tutte, const QString& perData,
@@ -132,13 +99,13 @@ BulkComplaintLoader::IndiceInconvenienti::trova(qint64 id) {
 void BulkComplaintLoader::carica(const std::optional<QString>& dataCommessa) {
     IndiceInconvenienti indice;
     caricaInconvenienti(dataCommessa, indice);
-    caricaOperazioni(dataCommessa, indice);
-    caricaRicambi(dataCommessa, indice);
+    caricaRighe<TOperazione>(dataCommessa, indice);
+    caricaRighe<TRicambio>(dataCommessa, indice);
 }
 
 void BulkComplaintLoader::caricaInconvenienti(const std::optional<QString>& dataCommessa,
                                               IndiceInconvenienti& indice) {
-    TSQLQuery& query = apri(dm_, kTutte.inconvenienti, kPerData.inconvenienti, dataCommessa);
+    TSQLQuery& query = apri(dm_, kInconvenientiTutte, kInconvenientiPerData, dataCommessa);
     auto closeQuery = qScopeGuard([&] { query.close(); });
     const ColonneInconveniente colonne = ColonneInconveniente::di(query);
     const int gruppo = query.requireColumn(QStringLiteral("IdGruppo"));
@@ -151,40 +118,28 @@ void BulkComplaintLoader::caricaInconvenienti(const std::optional<QString>& data
         TInconveniente inconveniente = leggiInconveniente(query, colonne, commessa->idCommessaDMS);
         inconveniente.FListaOperazioni = std::make_shared<TListaOperazioni>();
         inconveniente.FListaRicambi = std::make_shared<TListaRicambi>();
-        indice.aggiungi({inconveniente.FIdInconveniente, inconveniente.FListaOperazioni.get(),
-                         inconveniente.FListaRicambi.get()});
+        indice.aggiungi(
+            {inconveniente.FIdInconveniente,
+             {inconveniente.FListaOperazioni.get(), inconveniente.FListaRicambi.get()}});
         accodamento.aggiungi(commessa->lista.get(), std::move(inconveniente));
     }
     accodamento.chiudi();
 }
 
-void BulkComplaintLoader::caricaOperazioni(const std::optional<QString>& dataCommessa,
-                                           IndiceInconvenienti& indice) {
-    TSQLQuery& query = apri(dm_, kTutte.operazioni, kPerData.operazioni, dataCommessa);
+template <typename Record>
+void BulkComplaintLoader::caricaRighe(const std::optional<QString>& dataCommessa,
+                                      IndiceInconvenienti& indice) {
+    using Lista = ListaRighe<Record>;
+    const IstruzioniRiga& sql = istruzioni<Record>();
+    TSQLQuery& query = apri(dm_, sql.tutte, sql.perData, dataCommessa);
     auto closeQuery = qScopeGuard([&] { query.close(); });
-    const ColonneOperazione colonne = ColonneOperazione::di(query);
-    const int gruppo = query.requireColumn(QStringLiteral("IdGruppo"));
+    const ColonneRiga<Record> colonne = ColonneRiga<Record>::di(query);
     TestiRipetuti ripetuti;
-    Accodamento<TListaOperazioni, TOperazione> accodamento;
+    Accodamento<Lista, Record> accodamento;
     for (; !query.eof(); query.next()) {
-        if (const auto* liste = indice.trova(query.fieldInteger(gruppo))) {
-            accodamento.aggiungi(liste->operazioni, leggiOperazione(query, colonne, ripetuti));
-        }
-    }
-    accodamento.chiudi();
-}
-
-void BulkComplaintLoader::caricaRicambi(const std::optional<QString>& dataCommessa,
-                                        IndiceInconvenienti& indice) {
-    TSQLQuery& query = apri(dm_, kTutte.ricambi, kPerData.ricambi, dataCommessa);
-    auto closeQuery = qScopeGuard([&] { query.close(); });
-    const ColonneRicambio colonne = ColonneRicambio::di(query);
-    const int gruppo = query.requireColumn(QStringLiteral("IdGruppo"));
-    TestiRipetuti ripetuti;
-    Accodamento<TListaRicambi, TRicambio> accodamento;
-    for (; !query.eof(); query.next()) {
-        if (const auto* liste = indice.trova(query.fieldInteger(gruppo))) {
-            accodamento.aggiungi(liste->ricambi, leggiRicambio(query, colonne, ripetuti));
+        if (const auto* voce = indice.trova(query.fieldInteger(colonne.idInconveniente))) {
+            accodamento.aggiungi(std::get<Lista*>(voce->liste),
+                                 leggiRiga(query, colonne, ripetuti));
         }
     }
     accodamento.chiudi();

@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 class TDataModule1;
@@ -40,8 +41,7 @@ private:
     public:
         struct Voce {
             qint64 id;
-            TListaOperazioni* operazioni;
-            TListaRicambi* ricambi;
+            std::tuple<TListaOperazioni*, TListaRicambi*> liste;
         };
         void aggiungi(const Voce& voce) { voci_.push_back(voce); }
         // Nothing when the complaint was not loaded.
@@ -54,8 +54,9 @@ private:
 
     void caricaInconvenienti(const std::optional<QString>& dataCommessa,
                              IndiceInconvenienti& indice);
-    void caricaOperazioni(const std::optional<QString>& dataCommessa, IndiceInconvenienti& indice);
-    void caricaRicambi(const std::optional<QString>& dataCommessa, IndiceInconvenienti& indice);
+    // The operations or the parts of the complaints loaded.
+    template <typename Record>
+    void caricaRighe(const std::optional<QString>& dataCommessa, IndiceInconvenienti& indice);
 
     TDataModule1& dm_;
     QHash<qint64, ListaCommessa> perCommessa_;

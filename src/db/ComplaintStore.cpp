@@ -1,48 +1,12 @@
 #include "db/ComplaintStore.h"
 
 #include "db/ComplaintRows.h"
+#include "db/DatabaseError.h"
 #include "db/RepeatedTexts.h"
 #include "db/TransactionGuard.h"
 #include "db/UnitDB.h"
 
 #include <QScopeGuard>
-
-namespace {
-
-const QString kInserisciOperazione = QStringLiteral(
-    "INSERT INTO Operazione (Prezzo, CodiceOperazione, Descrizione, CodiceACarico, "
-    "IdInconveniente) VALUES (:PREZZO, :CODOPERAZIONE, :DESCRIZIONE, :CODICEACARICO, "
-    ":IDINCONVENIENTE);");
-const QString kAggiornaOperazione = QStringLiteral(
-    "UPDATE Operazione SET Prezzo = :PREZZO, CodiceOperazione = :CODOPERAZIONE, Descrizione = "
-    ":DESCRIZIONE, CodiceACarico = :CODICEACARICO, IdInconveniente = :IDINCONVENIENTE WHERE "
-    "IdOperazione = :IDOPERAZIONE;");
-const QString kInserisciRicambio = QStringLiteral(
-    "INSERT INTO Ricambio (CodiceRicambio, Descrizione, CodiceACarico, IdInconveniente) VALUES "
-    "(:CODRICAMBIO, :DESCRIZIONE, :CODICEACARICO, :IDINCONVENIENTE);");
-const QString kAggiornaRicambio = QStringLiteral(
-    "UPDATE Ricambio SET CodiceRicambio = :CODRICAMBIO, Descrizione = :DESCRIZIONE, "
-    "CodiceACarico = :CODICEACARICO, IdInconveniente = :IDINCONVENIENTE WHERE IdRicambio = "
-    ":IDRICAMBIO;");
-
-// The values an operation row is inserted or updated with; the row belongs to the complaint
-// being saved, whatever the record says.
-void impostaOperazione(TSQLQuery& query, const TOperazione& operazione, int idInconveniente) {
-    query.setParamText(QStringLiteral("PREZZO"), operazione.Fprezzo);
-    query.setParamText(QStringLiteral("CODOPERAZIONE"), operazione.Fcodice);
-    query.setParamText(QStringLiteral("DESCRIZIONE"), operazione.Fdescrizione);
-    query.setParamText(QStringLiteral("CODICEACARICO"), testoCodice(operazione.FcodiceACarico));
-    query.setParamInteger(QStringLiteral("IDINCONVENIENTE"), idInconveniente);
-}
-
-void impostaRicambio(TSQLQuery& query, const TRicambio& ricambio, int idInconveniente) {
-    query.setParamText(QStringLiteral("CODRICAMBIO"), ricambio.FCodiceRicambio);
-    query.setParamText(QStringLiteral("DESCRIZIONE"), ricambio.FDescrizione);
-    query.setParamText(QStringLiteral("CODICEACARICO"), testoCodice(ricambio.FCodiceACarico));
-    query.setParamInteger(QStringLiteral("IDINCONVENIENTE"), idInconveniente);
-}
-
-}  // namespace
 
 int ComplaintStore::SalvaNuovoInconveniente(const TInconveniente& inconveniente) {
     TransactionGuard transaction(dm_.SQLConnection1);
@@ -96,96 +60,78 @@ void ComplaintStore::AggiornaInconvenienteNelDB(const TInconveniente& inconvenie
                        testoCodice(inconveniente.FTipoIntervento));
     query.setParamInteger(QStringLiteral("IDINCONVENIENTE"), inconveniente.FIdInconveniente);
     query.execute();
+    richiediRigaCambiata(QStringLiteral("L'inconveniente \"%1\" non è più presente nel database: "
+                                        "forse è stato eliminato da un'altra postazione. "
+                                        "Inconveniente non salvato.")
+                             .arg(inconveniente.FDescrizione));
 }
 
 void ComplaintStore::InserisciOperazioniERicambiNelDB(const TInconveniente& inconveniente) {
     TransactionGuard transaction(dm_.SQLConnection1);
-    if (inconveniente.FListaOperazioni) {
-        for (const TOperazione& operazione : *inconveniente.FListaOperazioni) {
-            inserisciOperazione(operazione, inconveniente.FIdInconveniente);
-        }
-    }
-    if (inconveniente.FListaRicambi) {
-        for (const TRicambio& ricambio : *inconveniente.FListaRicambi) {
-            inserisciRicambio(ricambio, inconveniente.FIdInconveniente);
-        }
-    }
+    salvaRighe<TOperazione>(inconveniente, Salvataggio::inserisciTutte);
+    salvaRighe<TRicambio>(inconveniente, Salvataggio::inserisciTutte);
     transaction.commit();
 }
 
 void ComplaintStore::AggiornaOperazioniERicambiNelDB(const TInconveniente& inconveniente) {
     TransactionGuard transaction(dm_.SQLConnection1);
-    if (inconveniente.FListaOperazioni) {
-        for (const TOperazione& operazione : *inconveniente.FListaOperazioni) {
-            if (operazione.FIdOperazione < 0) {
-                inserisciOperazione(operazione, inconveniente.FIdInconveniente);
-            } else {
-                aggiornaOperazione(operazione, inconveniente.FIdInconveniente);
-            }
-        }
-    }
-    if (inconveniente.FListaRicambi) {
-        for (const TRicambio& ricambio : *inconveniente.FListaRicambi) {
-            if (ricambio.FIdRicambio < 0) {
-                inserisciRicambio(ricambio, inconveniente.FIdInconveniente);
-            } else {
-                aggiornaRicambio(ricambio, inconveniente.FIdInconveniente);
-            }
-        }
-    }
+    salvaRighe<TOperazione>(inconveniente, Salvataggio::secondoId);
+    salvaRighe<TRicambio>(inconveniente, Salvataggio::secondoId);
     transaction.commit();
 }
 
-void ComplaintStore::inserisciOperazione(const TOperazione& operazione, int idInconveniente) {
+template <typename Record>
+void ComplaintStore::salvaRighe(const TInconveniente& inconveniente, Salvataggio salvataggio) {
+    constexpr const auto& tipo = descrizioneRiga<Record>;
+    const std::shared_ptr<ListaRighe<Record>>& righe = inconveniente.*tipo.lista;
+    if (!righe) {
+        return;
+    }
+    const IstruzioniRiga& sql = istruzioni<Record>();
     TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(kInserisciOperazione);
-    impostaOperazione(query, operazione, idInconveniente);
-    query.execute();
+    for (const Record& riga : *righe) {
+        const bool nuova = salvataggio == Salvataggio::inserisciTutte || riga.*tipo.id < 0;
+        query.setSQL(nuova ? sql.inserimento : sql.aggiornamento);
+        impostaRiga(query, riga, inconveniente.FIdInconveniente);
+        if (!nuova) {
+            query.setParamInteger(QString::fromLatin1(tipo.parametroId), riga.*tipo.id);
+        }
+        query.execute();
+        if (!nuova) {
+            richiediRigaCambiata(
+                QString::fromUtf8(tipo.nonPiuPresente).arg(riga.*tipo.descrizione));
+        }
+    }
 }
 
-void ComplaintStore::aggiornaOperazione(const TOperazione& operazione, int idInconveniente) {
-    TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(kAggiornaOperazione);
-    impostaOperazione(query, operazione, idInconveniente);
-    query.setParamInteger(QStringLiteral("IDOPERAZIONE"), operazione.FIdOperazione);
-    query.execute();
+void ComplaintStore::richiediRigaCambiata(const QString& messaggio) {
+    if (dm_.SQLConnection1.changes() == 0) {
+        throw DatabaseError(messaggio);
+    }
 }
 
-void ComplaintStore::inserisciRicambio(const TRicambio& ricambio, int idInconveniente) {
+template <typename Record>
+void ComplaintStore::eliminaRiga(const Record& riga) {
+    constexpr const auto& tipo = descrizioneRiga<Record>;
     TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(kInserisciRicambio);
-    impostaRicambio(query, ricambio, idInconveniente);
-    query.execute();
-}
-
-void ComplaintStore::aggiornaRicambio(const TRicambio& ricambio, int idInconveniente) {
-    TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(kAggiornaRicambio);
-    impostaRicambio(query, ricambio, idInconveniente);
-    query.setParamInteger(QStringLiteral("IDRICAMBIO"), ricambio.FIdRicambio);
-    query.execute();
-}
-
-void ComplaintStore::eliminaRiga(const QString& sql, const QString& parametro, int id) {
-    TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(sql);
-    query.setParamInteger(parametro, id);
+    query.setSQL(istruzioni<Record>().eliminazione);
+    query.setParamInteger(QString::fromLatin1(tipo.parametroEliminazione), riga.*tipo.id);
     query.execute();
 }
 
 void ComplaintStore::EliminaOperazioneDalDB(const TOperazione& operazione) {
-    eliminaRiga(QStringLiteral("DELETE FROM Operazione WHERE IdOperazione = :IDOP;"),
-                QStringLiteral("IDOP"), operazione.FIdOperazione);
+    eliminaRiga(operazione);
 }
 
 void ComplaintStore::EliminaRicambioDalDB(const TRicambio& ricambio) {
-    eliminaRiga(QStringLiteral("DELETE FROM Ricambio WHERE IdRicambio = :IDRIC;"),
-                QStringLiteral("IDRIC"), ricambio.FIdRicambio);
+    eliminaRiga(ricambio);
 }
 
 void ComplaintStore::EliminaInconvenienteDalDB(const TInconveniente& inconveniente) {
-    eliminaRiga(QStringLiteral("DELETE FROM Inconveniente WHERE IdInconveniente = :IDINC;"),
-                QStringLiteral("IDINC"), inconveniente.FIdInconveniente);
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(QStringLiteral("DELETE FROM Inconveniente WHERE IdInconveniente = :IDINC;"));
+    query.setParamInteger(QStringLiteral("IDINC"), inconveniente.FIdInconveniente);
+    query.execute();
 }
 
 std::shared_ptr<TListaInconvenienti> ComplaintStore::getListaInconvenientiFromDB(
@@ -206,39 +152,25 @@ std::shared_ptr<TListaInconvenienti> ComplaintStore::getListaInconvenientiFromDB
 }
 
 std::shared_ptr<TListaOperazioni> ComplaintStore::getListaOperazioniFromDB(int idInconveniente) {
-    auto lista = std::make_shared<TListaOperazioni>();
-    TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(QStringLiteral(
-        "SELECT IdOperazione, Prezzo, Operazione.CodiceOperazione, Operazione.Descrizione, "
-        "Operazione.CodiceACarico, Operazione.IdInconveniente FROM Operazione, Inconveniente "
-        "WHERE Inconveniente.IdInconveniente = Operazione.IdInconveniente AND "
-        "Operazione.IdInconveniente = :IDINC;"));
-    query.setParamInteger(QStringLiteral("IDINC"), idInconveniente);
-    query.open();
-    auto closeQuery = qScopeGuard([&] { query.close(); });
-    const ColonneOperazione colonne = ColonneOperazione::di(query);
-    TestiRipetuti ripetuti;
-    for (; !query.eof(); query.next()) {
-        lista->Add(leggiOperazione(query, colonne, ripetuti));
-    }
-    return lista;
+    return caricaRighe<TOperazione>(idInconveniente);
 }
 
 std::shared_ptr<TListaRicambi> ComplaintStore::getListaRicambiFromDB(int idInconveniente) {
-    auto lista = std::make_shared<TListaRicambi>();
+    return caricaRighe<TRicambio>(idInconveniente);
+}
+
+template <typename Record>
+std::shared_ptr<ListaRighe<Record>> ComplaintStore::caricaRighe(int idInconveniente) {
+    auto lista = std::make_shared<ListaRighe<Record>>();
     TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(QStringLiteral(
-        "SELECT IdRicambio, CodiceRicambio, Ricambio.Descrizione, Ricambio.CodiceACarico, "
-        "Ricambio.IdInconveniente FROM Ricambio, Inconveniente WHERE "
-        "Inconveniente.IdInconveniente = Ricambio.IdInconveniente AND Ricambio.IdInconveniente "
-        "= :IDINC;"));
+    query.setSQL(istruzioni<Record>().perInconveniente);
     query.setParamInteger(QStringLiteral("IDINC"), idInconveniente);
     query.open();
     auto closeQuery = qScopeGuard([&] { query.close(); });
-    const ColonneRicambio colonne = ColonneRicambio::di(query);
+    const ColonneRiga<Record> colonne = ColonneRiga<Record>::di(query);
     TestiRipetuti ripetuti;
     for (; !query.eof(); query.next()) {
-        lista->Add(leggiRicambio(query, colonne, ripetuti));
+        lista->Add(leggiRiga(query, colonne, ripetuti));
     }
     return lista;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/ComplaintRows.h"
 #include "model/ClassCommessa.h"
 #include "model/ClassInconveniente.h"
 #include "model/ClassListaInconvenienti.h"
@@ -22,15 +23,19 @@ public:
     // complaint's new id; the records in the lists keep -1.
     int SalvaNuovoInconveniente(const TInconveniente& inconveniente);
     // A stored complaint and its operations and parts (inserted or updated by their ids).
+    // A complaint, operation or part whose row is gone (deleted at another workstation)
+    // stops the save with a DatabaseError naming it, and nothing of it is written.
     void SalvaInconvenienteModificato(const TInconveniente& inconveniente);
 
     // The complaint row alone; returns its new id.
     int InserisciInconvenienteNelDB(const TInconveniente& inconveniente);
+    // Throws DatabaseError when the complaint's row is gone.
     void AggiornaInconvenienteNelDB(const TInconveniente& inconveniente);
     // Every operation and part of the complaint, under the complaint's id (whatever id the
     // operation or part itself carries).
     void InserisciOperazioniERicambiNelDB(const TInconveniente& inconveniente);
-    // As above, but an operation or part with an id of 0 or more updates its row.
+    // As above, but an operation or part with an id of 0 or more updates its row; one whose
+    // row is gone is a DatabaseError.
     void AggiornaOperazioniERicambiNelDB(const TInconveniente& inconveniente);
 
     void EliminaOperazioneDalDB(const TOperazione& operazione);
@@ -45,11 +50,17 @@ public:
     std::shared_ptr<TListaRicambi> getListaRicambiFromDB(int idInconveniente);
 
 private:
-    void inserisciOperazione(const TOperazione& operazione, int idInconveniente);
-    void aggiornaOperazione(const TOperazione& operazione, int idInconveniente);
-    void inserisciRicambio(const TRicambio& ricambio, int idInconveniente);
-    void aggiornaRicambio(const TRicambio& ricambio, int idInconveniente);
-    void eliminaRiga(const QString& sql, const QString& parametro, int id);
+    // An operation or part with an id of 0 or more has a row to update, unless all are new.
+    enum class Salvataggio { inserisciTutte, secondoId };
+    template <typename Record>
+    void salvaRighe(const TInconveniente& inconveniente, Salvataggio salvataggio);
+    template <typename Record>
+    void eliminaRiga(const Record& riga);
+    template <typename Record>
+    std::shared_ptr<ListaRighe<Record>> caricaRighe(int idInconveniente);
+    // An update that changed no row found its row deleted: an error with this message, so
+    // the save is not reported as done.
+    void richiediRigaCambiata(const QString& messaggio);
 
     TDataModule1& dm_;
 };

@@ -7,12 +7,14 @@
 #include "db/RepeatedTexts.h"
 #include "db/TransactionGuard.h"
 #include "db/UnitDB.h"
+#include "model/ConsensiPrivacy.h"
 #include "platform/Errors.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QScopeGuard>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace {
@@ -31,11 +33,20 @@ QString dueCifre(const QString& numero, const QString& cosa) {
     return QStringLiteral("%1").arg(valore, 2, 10, QLatin1Char('0'));
 }
 
+// The six consent columns, each written in `forma` ("%1" stands for the column), joined by
+// commas: the customer statements name them in this order.
+QString colonneConsensi(const QString& forma) {
+    QStringList parti;
+    for (const ConsensoPrivacy& consenso : kConsensiPrivacy) {
+        parti.append(forma.arg(consenso.colonna));
+    }
+    return parti.join(QStringLiteral(", "));
+}
+
 // The columns the customer and vehicle readers below take.
-const QString kColonneCliente = QStringLiteral(
-    "RagioneSociale, TipoCliente, CodiceFiscale, DataOraCessionePrivacy, PrivacyMarketingFCA, "
-    "Privacy3thFCA, PrivacyProfilingFCA, PrivacyMarketingDealer, Privacy3thDealer, "
-    "PrivacyProfilingDealer");
+const QString kColonneCliente =
+    QStringLiteral("RagioneSociale, TipoCliente, CodiceFiscale, DataOraCessionePrivacy, ") +
+    colonneConsensi(QStringLiteral("%1"));
 const QString kColonneVeicolo = QStringLiteral("Targa, CodiceMarca, MVS, Telaio");
 
 // Column positions of the customer and vehicle readers, looked up by name once per opened
@@ -45,19 +56,18 @@ struct ColonneCliente {
     int codiceFiscale;
     int tipoCliente;
     int dataOraCessionePrivacy;
-    int consensi[6];
+    std::array<int, kConsensiPrivacy.size()> consensi;
 
     static ColonneCliente di(const TSQLQuery& query) {
-        const auto colonna = [&](const char* nome) {
-            return query.requireColumn(QString::fromLatin1(nome));
-        };
-        return {colonna("RagioneSociale"),
-                colonna("CodiceFiscale"),
-                colonna("TipoCliente"),
-                colonna("DataOraCessionePrivacy"),
-                {colonna("PrivacyMarketingFCA"), colonna("Privacy3thFCA"),
-                 colonna("PrivacyProfilingFCA"), colonna("PrivacyMarketingDealer"),
-                 colonna("Privacy3thDealer"), colonna("PrivacyProfilingDealer")}};
+        ColonneCliente colonne{query.requireColumn(QStringLiteral("RagioneSociale")),
+                               query.requireColumn(QStringLiteral("CodiceFiscale")),
+                               query.requireColumn(QStringLiteral("TipoCliente")),
+                               query.requireColumn(QStringLiteral("DataOraCessionePrivacy")),
+                               {}};
+        for (size_t i = 0; i < kConsensiPrivacy.size(); ++i) {
+            colonne.consensi[i] = query.requireColumn(kConsensiPrivacy[i].colonna);
+        }
+        return colonne;
     }
 };
 
@@ -77,12 +87,21 @@ struct ColonneVeicolo {
 
 TCliente clienteDallaRiga(const TSQLQuery& query, const ColonneCliente& colonne,
                           const QString& idCliente) {
-    const auto consenso = [&](int i) { return query.fieldInteger(colonne.consensi[i]) != 0; };
-    return TCliente::Create(
+    TCliente cliente = TCliente::Create(
         JobOrderStore::AggiungiZeriIdCliente(idCliente), query.fieldText(colonne.ragioneSociale),
         query.fieldText(colonne.codiceFiscale), query.fieldText(colonne.tipoCliente),
-        query.fieldText(colonne.dataOraCessionePrivacy), consenso(0), consenso(1), consenso(2),
-        consenso(3), consenso(4), consenso(5));
+        query.fieldText(colonne.dataOraCessionePrivacy), false, false, false, false, false, false);
+    for (size_t i = 0; i < kConsensiPrivacy.size(); ++i) {
+        cliente.*kConsensiPrivacy[i].campo = query.fieldInteger(colonne.consensi[i]) != 0;
+    }
+    return cliente;
+}
+
+// Each consent of the customer to the parameter named like its column.
+void impostaConsensi(TSQLQuery& query, const TCliente& cliente) {
+    for (const ConsensoPrivacy& consenso : kConsensiPrivacy) {
+        query.setParamBoolean(consenso.colonna, cliente.*consenso.campo);
+    }
 }
 
 TVeicolo veicoloDallaRiga(const TSQLQuery& query, const ColonneVeicolo& colonne, int idVeicolo) {
@@ -303,12 +322,13 @@ bool JobOrderStore::EsisteCliente(const QString& idCliente) {
 }
 
 TCliente JobOrderStore::getClienteFromDB(const QString& idCliente) {
+    const QString idRiga = idRigaCliente(idCliente);
     TSQLQuery& query = dm_.SQLQueryGeneric;
     query.setSQL(QStringLiteral("SELECT ") + kColonneCliente +
                  QStringLiteral(" FROM Cliente WHERE IdCliente = :IdCliente"));
-    query.setParamText(QStringLiteral("IdCliente"), idCliente);
+    query.setParamText(QStringLiteral("IdCliente"), idRiga);
     query.open();
-    TCliente cliente = clienteDallaRiga(query, ColonneCliente::di(query), idCliente);
+    TCliente cliente = clienteDallaRiga(query, ColonneCliente::di(query), idRiga);
     query.close();
     return cliente;
 }
@@ -340,45 +360,39 @@ void JobOrderStore::InserisciClienteNelDB(const QString& IdCliente, const QStrin
                                           bool ProfilingDealer) {
     // The id goes bare into Scheda and Commessa, and "Valorizza" counts on numbers.
     const QString idRiga = idRigaCliente(IdCliente);
+    const TCliente cliente = TCliente::Create(idRiga, RagioneSociale, CodiceFiscale, TipoCliente,
+                                              QString(), MarketingFCA, TerzePartiFCA, ProfilingFCA,
+                                              MarketingDealer, TerzePartiDealer, ProfilingDealer);
+    static const QString inserimento =
+        QStringLiteral(
+            "INSERT INTO Cliente (IdCliente, RagioneSociale, TipoCliente, "
+            "CodiceFiscale, ") +
+        colonneConsensi(QStringLiteral("%1")) +
+        QStringLiteral(") VALUES (:IdCliente, :RagioneSociale, :TipoCliente, :CodiceFiscale, ") +
+        colonneConsensi(QStringLiteral(":%1")) + QStringLiteral(");");
     TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(QStringLiteral(
-        "INSERT INTO Cliente (IdCliente, RagioneSociale, TipoCliente, CodiceFiscale, "
-        "PrivacyMarketingFCA, Privacy3thFCA, PrivacyProfilingFCA, PrivacyMarketingDealer, "
-        "Privacy3thDealer, PrivacyProfilingDealer) VALUES (:IdCliente, :RagioneSociale, "
-        ":TipoCliente, :CodiceFiscale, :PrivacyMarketingFCA, :Privacy3thFCA, "
-        ":PrivacyProfilingFCA, :PrivacyMarketingDealer, :Privacy3thDealer, "
-        ":PrivacyProfilingDealer);"));
+    query.setSQL(inserimento);
     query.setParamText(QStringLiteral("IdCliente"), idRiga);
-    query.setParamText(QStringLiteral("RagioneSociale"), RagioneSociale);
-    query.setParamText(QStringLiteral("TipoCliente"), TipoCliente);
-    query.setParamText(QStringLiteral("CodiceFiscale"), CodiceFiscale);
-    query.setParamBoolean(QStringLiteral("PrivacyMarketingFCA"), MarketingFCA);
-    query.setParamBoolean(QStringLiteral("Privacy3thFCA"), TerzePartiFCA);
-    query.setParamBoolean(QStringLiteral("PrivacyProfilingFCA"), ProfilingFCA);
-    query.setParamBoolean(QStringLiteral("PrivacyMarketingDealer"), MarketingDealer);
-    query.setParamBoolean(QStringLiteral("Privacy3thDealer"), TerzePartiDealer);
-    query.setParamBoolean(QStringLiteral("PrivacyProfilingDealer"), ProfilingDealer);
+    query.setParamText(QStringLiteral("RagioneSociale"), cliente.FRagioneSociale);
+    query.setParamText(QStringLiteral("TipoCliente"), cliente.FTipoCliente);
+    query.setParamText(QStringLiteral("CodiceFiscale"), cliente.FCodiceFiscale);
+    impostaConsensi(query, cliente);
     query.execute();
 }
 
 void JobOrderStore::AggiornaClienteNelDB(const TCliente& cliente) {
     const QString idRiga = idRigaCliente(cliente.FIdCliente);
+    static const QString aggiornamento =
+        QStringLiteral(
+            "UPDATE Cliente SET RagioneSociale = :RagioneSociale, TipoCliente = "
+            ":TipoCliente, DataOraCessionePrivacy = datetime('now'), ") +
+        colonneConsensi(QStringLiteral("%1 = :%1")) +
+        QStringLiteral(" WHERE IdCliente = :IdCliente ;");
     TSQLQuery& query = dm_.SQLQueryGeneric;
-    query.setSQL(QStringLiteral(
-        "UPDATE Cliente SET RagioneSociale = :RagioneSociale, TipoCliente = :TipoCliente, "
-        "DataOraCessionePrivacy = datetime('now'), PrivacyMarketingFCA = :PrivacyMarketingFCA, "
-        "Privacy3thFCA = :Privacy3thFCA, PrivacyProfilingFCA = :PrivacyProfilingFCA, "
-        "PrivacyMarketingDealer = :PrivacyMarketingDealer, Privacy3thDealer = "
-        ":Privacy3thDealer, PrivacyProfilingDealer = :PrivacyProfilingDealer WHERE IdCliente = "
-        ":IdCliente ;"));
+    query.setSQL(aggiornamento);
     query.setParamText(QStringLiteral("RagioneSociale"), cliente.FRagioneSociale);
     query.setParamText(QStringLiteral("TipoCliente"), cliente.FTipoCliente);
-    query.setParamBoolean(QStringLiteral("PrivacyMarketingFCA"), cliente.FMarketingFCA);
-    query.setParamBoolean(QStringLiteral("Privacy3thFCA"), cliente.FTerzePartiFCA);
-    query.setParamBoolean(QStringLiteral("PrivacyProfilingFCA"), cliente.FProfilingFCA);
-    query.setParamBoolean(QStringLiteral("PrivacyMarketingDealer"), cliente.FMarketingDealer);
-    query.setParamBoolean(QStringLiteral("Privacy3thDealer"), cliente.FTerzePartiDealer);
-    query.setParamBoolean(QStringLiteral("PrivacyProfilingDealer"), cliente.FProfilingDealer);
+    impostaConsensi(query, cliente);
     query.setParamText(QStringLiteral("IdCliente"), idRiga);
     query.execute();
     if (dm_.SQLConnection1.changes() == 0) {
@@ -533,14 +547,25 @@ std::optional<qint64> JobOrderStore::PrimoIdClienteLibero() {
     return libero;
 }
 
-void JobOrderStore::ImpostaCommesseComeInviate(const TListaCommesse& commesse) {
+QStringList JobOrderStore::ImpostaCommesseComeInviate(const TListaCommesse& commesse,
+                                                      const std::function<void()>& conLock) {
     TransactionGuard transaction(dm_.SQLConnection1);
+    if (conLock) {
+        conLock();
+    }
+    QStringList assenti;
     TSQLQuery& query = dm_.SQLQueryImpostaCommessaComeInviata;
     for (const TCommessa& commessa : commesse) {
         query.setParamInteger(QStringLiteral("Stato"), 1);
         query.setParamText(QStringLiteral("IDCOMM"), commessa.FIDCommessaDMS);
         query.execute();
         query.close();
+        // Deleted since it was exported: there is nothing to mark, and the others must be
+        // marked all the same, or they would be sent a second time.
+        if (dm_.SQLConnection1.changes() == 0) {
+            assenti.append(commessa.FIDCommessaDMS);
+        }
     }
     transaction.commit();
+    return assenti;
 }

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class ComplaintStore;
@@ -91,8 +92,12 @@ public:
     // when there is no customer yet.
     std::optional<qint64> PrimoIdClienteLibero();
 
-    // Marks every listed job order as sent, all or none.
-    void ImpostaCommesseComeInviate(const TListaCommesse& commesse);
+    // Marks every listed job order as sent, in one transaction whose write lock is taken
+    // first; `conLock`, when given, runs once the lock is held and before the marks (see
+    // ExportStore). Returns the ids of the job orders no longer in the database; the others
+    // are marked, all or none.
+    QStringList ImpostaCommesseComeInviate(const TListaCommesse& commesse,
+                                           const std::function<void()>& conLock = {});
 
 private:
     bool haRighe(const QString& sql, const QString& parametro, const QString& valore);

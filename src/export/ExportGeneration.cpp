@@ -1,19 +1,20 @@
 #include "export/ExportGeneration.h"
 
-#include "export/AtomicFile.h"
 #include "export/ExportDocument.h"
 #include "export/KORVADEXDmsToQuomix_v4.h"
 #include "export/XmlWriters.h"
+#include "model/ConsensiPrivacy.h"
+#include "platform/AtomicFile.h"
 #include "platform/Errors.h"
 #include "platform/Interaction.h"
+#include "platform/WholeNumber.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 
 namespace {
-
-using namespace Qt::Literals::StringLiterals;
 
 QString padIdTo9(const QString& id) {
     return id.rightJustified(9, QLatin1Char('0'));
@@ -41,22 +42,22 @@ bool hasThreeDecimals(const QString& text) {
     return false;
 }
 
-struct PrivacyRow {
-    QString idEntity;
-    QString entity;
-    QString idChannel;
-    QString channel;
-    bool TCliente::*consent;
-};
+// Between one and `most` characters, every one a digit.
+bool isDigits(QStringView text, qsizetype most) {
+    return !text.isEmpty() && text.size() <= most &&
+           std::all_of(text.begin(), text.end(), isAsciiDigit);
+}
 
-const PrivacyRow kPrivacyRows[] = {
-    {u"1"_s, u"FCA"_s, u"A"_s, u"Marketing"_s, &TCliente::FMarketingFCA},
-    {u"1"_s, u"FCA"_s, u"B"_s, u"3th"_s, &TCliente::FTerzePartiFCA},
-    {u"1"_s, u"FCA"_s, u"C"_s, u"Profiling"_s, &TCliente::FProfilingFCA},
-    {u"2"_s, u"Dealer"_s, u"A"_s, u"Marketing"_s, &TCliente::FMarketingDealer},
-    {u"2"_s, u"Dealer"_s, u"B"_s, u"3th"_s, &TCliente::FTerzePartiDealer},
-    {u"2"_s, u"Dealer"_s, u"C"_s, u"Profiling"_s, &TCliente::FProfilingDealer},
-};
+// The form a price is stored in: one to five digits, optionally a comma and one to three
+// digits (12; 12,5; 12,500). Only such a price has the "FIXEDPRICE" form once formatted.
+bool isStoredPrice(const QString& price) {
+    const qsizetype comma = price.indexOf(QLatin1Char(','));
+    if (comma < 0) {
+        return isDigits(price, 5);
+    }
+    return isDigits(QStringView(price).left(comma), 5) &&
+           isDigits(QStringView(price).mid(comma + 1), 3);
+}
 
 void writeCustomer(const TXMLCommessaDetail& detail, const TCommessa& commessa,
                    const TCliente& cliente) {
@@ -65,8 +66,14 @@ void writeCustomer(const TXMLCommessaDetail& detail, const TCommessa& commessa,
                                           "nel database: XML non generato.")
                                .arg(commessa.FIdCliente, commessa.FIDCommessaDMS));
     }
+    const std::optional<qint64> idCliente = wholeNumberFromText(cliente.FIdCliente);
+    if (!idCliente) {
+        throw ConversionError(QStringLiteral("Il codice cliente \"%1\" della commessa %2 non è un "
+                                             "numero: XML non generato.")
+                                  .arg(cliente.FIdCliente, commessa.FIDCommessaDMS));
+    }
     const TXMLCustomerType_CustomerType customer(detail.Customer().createChild("CustomerType", 0));
-    customer.CUSTOMERIDDMS().set(int64FromText(cliente.FIdCliente));
+    customer.CUSTOMERIDDMS().set(*idCliente);
     customer.CODCONTACTTYPE().set(cliente.FTipoCliente.left(1));
     customer.LASTNAME().set(cliente.FRagioneSociale);
     const bool privato = cliente.FTipoCliente == QLatin1String("S");
@@ -84,7 +91,7 @@ void writeVehicle(const TXMLCommessaDetail& detail, const TVeicolo& veicolo) {
     vehicle.PLATE().set(veicolo.FTarga);
 }
 
-void writeComplaint(const TXMLInconveniencesType& inconveniences,
+void writeComplaint(const TXMLInconveniencesType& inconveniences, const TCommessa& commessa,
                     const TInconveniente& inconveniente) {
     const TXMLInconveniencesType_Inconvenience complaint = inconveniences.Add();
     complaint.INCONVENIENCEIDDMS().set(
@@ -96,6 +103,15 @@ void writeComplaint(const TXMLInconveniencesType& inconveniences,
     // appears.
     if (inconveniente.FListaOperazioni) {
         for (const TOperazione& operazione : *inconveniente.FListaOperazioni) {
+            if (!isStoredPrice(operazione.Fprezzo)) {
+                throw ConversionError(
+                    QStringLiteral("Il prezzo \"%1\" dell'operazione \"%2\" (codice \"%3\") "
+                                   "della commessa %4 non è valido: sono ammesse fino a 5 cifre, "
+                                   "seguite eventualmente da una virgola e da 1 a 3 decimali. "
+                                   "XML non generato.")
+                        .arg(operazione.Fprezzo, operazione.Fdescrizione, operazione.Fcodice,
+                             commessa.FIDCommessaDMS));
+            }
             const TXMLOperationsType_Operation operation = complaint.Operations().Add();
             operation.FIXEDPRICE().set(FormattaPrezzo(operazione.Fprezzo));
             operation.OPERATIONCODE().set(operazione.Fcodice);
@@ -117,17 +133,17 @@ void writePrivacy(const TXMLCommessaDetail& detail, const TCliente& cliente) {
     const QString permDate =
         QString(cliente.FDataOraCessionePrivacy).replace(QLatin1Char(' '), QLatin1Char('T'));
     const TXMLPrivacyUeType privacyUe = detail.PrivacyUe();
-    for (const PrivacyRow& row : kPrivacyRows) {
+    for (const ConsensoPrivacy& consenso : kConsensiPrivacy) {
         const TXMLPrivacyUeType_Privacy privacy = privacyUe.Add();
-        privacy.idEntity().set(row.idEntity);
-        privacy.Entity().set(row.entity);
-        privacy.IdChannel().set(row.idChannel);
-        privacy.Channel().set(row.channel);
+        privacy.idEntity().set(consenso.idEntity);
+        privacy.Entity().set(consenso.entity);
+        privacy.IdChannel().set(consenso.idChannel);
+        privacy.Channel().set(consenso.channel);
         privacy.PermDate().set(permDate);
         privacy.DisclaimerCode().set(QStringLiteral("1390"));
         privacy.idSource().set(QStringLiteral("2"));
         privacy.Source().set(QStringLiteral("dms"));
-        privacy.Status().set(cliente.*row.consent ? QStringLiteral("G") : QStringLiteral("F"));
+        privacy.Status().set(cliente.*consenso.campo ? QStringLiteral("G") : QStringLiteral("F"));
     }
 }
 
@@ -145,7 +161,7 @@ void writeCommessa(const TXMLCommessaList& root, const TCommessa& commessa, cons
     const TXMLInconveniencesType inconveniences = detail.Inconveniences();
     if (commessa.FListaInconvenienti) {
         for (const TInconveniente& inconveniente : *commessa.FListaInconvenienti) {
-            writeComplaint(inconveniences, inconveniente);
+            writeComplaint(inconveniences, commessa, inconveniente);
         }
     }
     writePrivacy(detail, cliente);

@@ -16,8 +16,10 @@ QString AggiungiZeriIdInconveniente(const QString& id);
 QString FormattaPrezzo(const QString& prezzo);
 
 // The export document of the job orders, in list order, as it is saved. The customers and
-// vehicles of the job orders are loaded from the store, all at once. Throws (a customer id that is
-// not a whole number, a missing customer, a database error) without any side effect.
+// vehicles of the job orders are loaded from the store, all at once. Throws without any side
+// effect on a customer id that is not a whole number, a missing customer, a price not in the
+// stored form (one to five digits, optionally a comma and one to three digits) and a
+// database error; each message names the job order.
 QByteArray buildExportXml(const TListaCommesse& lista, ExportStore& store);
 
 // Writes the export document of the list atomically to `exportFile`, job order by job

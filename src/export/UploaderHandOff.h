@@ -23,6 +23,11 @@ struct UploaderSettings {
 // quotes and with the system's separators.
 QString uploaderParameters(const UploaderSettings& settings, const QString& exportFile);
 
+// Throws TavornoError, naming the setting to correct, when a value would not reach the
+// uploader as the one word it must be: an empty value (the next option would take its
+// place), or one with a blank or a double quote (the words would split or merge).
+void requireDeliverableValues(const UploaderSettings& settings);
+
 // Starts `program` with the parameter string and does not wait for it. On Windows the
 // string is the program's command line; elsewhere the program receives the words a
 // Windows program would make of it. Throws TavornoError when the program cannot be
@@ -30,8 +35,12 @@ QString uploaderParameters(const UploaderSettings& settings, const QString& expo
 void startUploader(const QString& program, const QString& parameters);
 
 // The send step after a successful generation: asks "Vuoi spedire ora tutte le commesse
-// generate?"; on Si starts the uploader on `exportFile` and then marks the job orders of
-// the list as sent. Nothing is marked when the user says No or the uploader cannot be
-// started. Returns true when the uploader was started.
+// generate?"; on Si checks the values (requireDeliverableValues), takes the database's
+// write lock, starts the uploader on `exportFile`, then marks the job orders of the list as
+// sent and commits. Nothing is started or marked when the user says No, a value would not
+// reach the uploader, or the lock cannot be had (each of these but No throws a TavornoError
+// that says so); nothing is marked when the uploader cannot be started. Job orders deleted
+// since the export cannot be marked: a message names them and the others stay marked.
+// Returns true when the uploader was started.
 bool sendExport(const TListaCommesse& lista, ExportStore& store, const UploaderSettings& settings,
                 const QString& exportFile, const QString& uploaderProgram);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QByteArray>
 #include <exception>

@@ -1,10 +1,10 @@
 #include "platform/IniFile.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Errors.h"
 #include "platform/TextDecoding.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -167,20 +167,14 @@ void IniFile::save() {
                                           "possibile leggerlo (%2)")
                                .arg(path_, readError_));
     }
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw TavornoError(QStringLiteral("Impossibile scrivere il file \"%1\": %2")
-                               .arg(path_, file.errorString()));
-    }
     QString text;
     for (const QString& line : lines_) {
         text += line + lineBreak_;
     }
-    file.write(text.toUtf8());
-    if (!file.commit()) {
-        throw TavornoError(QStringLiteral("Impossibile scrivere il file \"%1\": %2")
-                               .arg(path_, file.errorString()));
-    }
+    const QByteArray bytes = text.toUtf8();
+    AtomicFile file(path_);
+    file.write(bytes.constData(), bytes.size());
+    file.commit();
     fileExists_ = true;
 }
 

@@ -38,9 +38,10 @@ public:
     // would split the line, so they become blanks.
     void writeString(const QString& section, const QString& key, const QString& value);
 
-    // Writes the document as UTF-8 through a temporary file renamed over the old one, so
-    // a failed write leaves the old file. Throws TavornoError on failure, and also when the
-    // file could not be read, so what it holds is never lost.
+    // Writes the document as UTF-8 through a temporary file renamed over the old one
+    // (AtomicFile), so a failed or short write (a full disk) leaves the old file. Throws
+    // TavornoError on failure, and also when the file could not be read, so what it holds is
+    // never lost.
     void save();
 
     // Reads one value with a file of its own, as each reader of the settings does.

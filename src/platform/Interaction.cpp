@@ -8,7 +8,8 @@
 namespace {
 
 // Used where no window exists (the admin tool, a program before its windows): messages go
-// to standard error and nothing is ever agreed to on the user's behalf.
+// to standard error, nothing is ever agreed to on the user's behalf, and a window to show is
+// an error.
 class ConsoleInteraction : public Interaction {
 public:
     void showMessage(const QString& title, const QString& text) override {
@@ -28,7 +29,15 @@ public:
         return false;
     }
     void reportError(const QString& text) override { write(QStringLiteral("Errore: ") + text); }
-    int showModal(QObject&) override { return 0; }
+    // A window that cannot be shown must not pass for one the user cancelled.
+    int showModal(QObject& window) override {
+        throw TavornoError(
+            QStringLiteral("Impossibile mostrare la finestra \"%1\": nessuna interfaccia grafica "
+                           "in questa esecuzione.")
+                .arg(window.objectName().isEmpty()
+                         ? QString::fromLatin1(window.metaObject()->className())
+                         : window.objectName()));
+    }
     void endProgram() override {
         ended_ = true;
         if (QCoreApplication::instance() != nullptr) {

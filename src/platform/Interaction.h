@@ -36,7 +36,8 @@ public:
 };
 
 // The interaction in use. Until one is installed, a console interaction writes every
-// message to standard error and answers every question with No.
+// message to standard error, answers every question with No and throws TavornoError for a
+// modal window.
 Interaction& interaction();
 
 // Installs an interaction for as long as this object lives.

@@ -176,6 +176,53 @@ TEST_F(ComplaintStoreTest, LoadersIgnoreRowsWhoseComplaintOrJobOrderIsGone) {
     EXPECT_EQ(ricaricato().FListaOperazioni->Count(), 1);
 }
 
+// Another workstation deleted a row the editor still shows: saving into it is an error that
+// names it, and nothing of the save is written.
+TEST_F(ComplaintStoreTest, SavingIntoRowsDeletedElsewhereFailsAndWritesNothing) {
+    const struct {
+        const char* eliminazione;
+        const char* messaggio;
+    } casi[] = {
+        {"DELETE FROM Inconveniente",
+         "L'inconveniente \"Freni rumorosi\" non è più presente nel database: forse è stato "
+         "eliminato da un'altra postazione. Inconveniente non salvato."},
+        {"DELETE FROM Operazione",
+         "L'operazione \"Pastiglie anteriori\" non è più presente nel database: forse è stata "
+         "eliminata da un'altra postazione. Inconveniente non salvato."},
+        {"DELETE FROM Ricambio",
+         "Il ricambio \"Disco\" non è più presente nel database: forse è stato eliminato da "
+         "un'altra postazione. Inconveniente non salvato."},
+    };
+    const QString righe = QStringLiteral(
+        "SELECT IdInconveniente, Descrizione FROM Inconveniente UNION ALL SELECT IdOperazione, "
+        "Descrizione FROM Operazione UNION ALL SELECT IdRicambio, Descrizione FROM Ricambio");
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(caso.eliminazione);
+        probe.exec(QStringLiteral("DELETE FROM Inconveniente"));
+        complaints.SalvaNuovoInconveniente(inconveniente(
+            -1, idCommessa, QStringLiteral("Freni"), {operazione(-1, QStringLiteral("Pastiglie"))},
+            {ricambio(-1, QStringLiteral("Disco"))}));
+        TInconveniente letto = ricaricato();
+        probe.exec(QString::fromLatin1(caso.eliminazione));
+        const QStringList prima = probe.rows(righe);
+
+        letto.FDescrizione = QStringLiteral("Freni rumorosi");
+        TOperazione cambiata = *letto.FListaOperazioni->Get(0);
+        cambiata.Fdescrizione = QStringLiteral("Pastiglie anteriori");
+        letto.FListaOperazioni->Remove(0);
+        letto.FListaOperazioni->Add(operazione(-1, QStringLiteral("Nuova")));
+        letto.FListaOperazioni->Add(cambiata);
+        letto.FListaRicambi->Add(ricambio(-1, QStringLiteral("Pinza")));
+        try {
+            complaints.SalvaInconvenienteModificato(letto);
+            ADD_FAILURE() << "a deleted row must not count as saved";
+        } catch (const DatabaseError& error) {
+            EXPECT_EQ(error.message(), QString::fromUtf8(caso.messaggio));
+        }
+        EXPECT_EQ(probe.rows(righe), prima);
+    }
+}
+
 // A statement that fails half-way through a save, injected from outside the program.
 struct Guasto {
     const char* nome;

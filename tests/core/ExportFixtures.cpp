@@ -22,12 +22,16 @@ QHash<int, TVeicolo> FakeExportStore::getVeicoliFromDB(const QList<int>& idVeico
     return trovati;
 }
 
-void FakeExportStore::ImpostaCommesseComeInviate(const TListaCommesse& lista) {
+QStringList FakeExportStore::ImpostaCommesseComeInviate(const TListaCommesse& lista,
+                                                        const std::function<void()>& conLock) {
+    conLock();
     QStringList ids;
+    QStringList gone;
     for (const TCommessa& c : lista) {
-        ids.append(c.FIDCommessaDMS);
+        (deleted.contains(c.FIDCommessaDMS) ? gone : ids).append(c.FIDCommessaDMS);
     }
     marked.push_back(ids);
+    return gone;
 }
 
 TCommessa commessa(const QString& id, const QString& idCliente, int idVeicolo,

@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 // The job order store as the export sees it, in memory.
@@ -14,10 +15,13 @@ public:
     QMap<int, TVeicolo> veicoli;
     // The ids of each list marked as sent, one entry per call.
     std::vector<QStringList> marked;
+    // Job orders the marking finds deleted: not marked, and returned.
+    QStringList deleted;
 
     QHash<QString, TCliente> getClientiFromDB(const QStringList& idClienti) override;
     QHash<int, TVeicolo> getVeicoliFromDB(const QList<int>& idVeicoli) override;
-    void ImpostaCommesseComeInviate(const TListaCommesse& lista) override;
+    QStringList ImpostaCommesseComeInviate(const TListaCommesse& lista,
+                                           const std::function<void()>& conLock) override;
 };
 
 TCommessa commessa(const QString& id, const QString& idCliente, int idVeicolo,

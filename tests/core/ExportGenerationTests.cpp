@@ -3,14 +3,13 @@
 #include "platform/Errors.h"
 #include "support/ErrorOf.h"
 #include "support/ExportSchema.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
-#include <csignal>
 #include <pugixml.hpp>
 
 namespace {
@@ -21,27 +20,6 @@ const Shown kSuccess{QStringLiteral("message"), QStringLiteral("Info"),
 QString exportFile(const WorkFolder& folder) {
     return QDir(folder.dmsFolder()).filePath(QStringLiteral("KORVADEX.XML"));
 }
-
-// Lowers the largest file this process may write, so that a write fails half-way as on a
-// full disk; restored at the end of the scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = previous_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 // The two job orders of twoJobOrders `copies` times over: a document of about a megabyte,
 // which reaches the file in several pieces.
@@ -159,7 +137,8 @@ TEST(ExportGeneration, StopsBeforeWritingWhenAJobOrderCannotBeExported) {
 
     store.clienti[QStringLiteral("98765")].FIdCliente = QStringLiteral("00A12");
     EXPECT_EQ(errorOf([&] { GeneraXML(lista, store, exportFile(folder)); }),
-              QStringLiteral("'00A12' is not a valid integer value for Int64 type"));
+              QStringLiteral("Il codice cliente \"00A12\" della commessa 43 non è un numero: XML "
+                             "non generato."));
 
     store.clienti.remove(QStringLiteral("98765"));
     EXPECT_EQ(errorOf([&] { GeneraXML(lista, store, exportFile(folder)); }),
@@ -177,6 +156,50 @@ TEST(ExportGeneration, StopsBeforeWritingWhenAJobOrderCannotBeExported) {
     const QByteArray written = readFile(exportFile(folder));
     EXPECT_EQ(written.count("<dms:Commessa "), 1);
     EXPECT_EQ(exportSchemaErrors(written), QString());
+}
+
+// Only a price in the stored form becomes a "FIXEDPRICE" of three decimals; any other stops
+// the export with the job order and the operation named, and the previous file stays.
+TEST(ExportGeneration, APriceNotInTheStoredFormStopsTheExport) {
+    const struct {
+        const char* prezzo;
+        const char* fixedPrice;  // none: refused
+    } cases[] = {
+        {"12", "12.000"},   {"0", "0.000"},  {"12,5", "12.500"},   {"99999,999", "99999.999"},
+        {"2.5", nullptr},   {"", nullptr},   {"12,5000", nullptr}, {"123456", nullptr},
+        {"12,", nullptr},   {",5", nullptr}, {" 12", nullptr},     {"-3", nullptr},
+        {"1,2,3", nullptr}, {"١٢", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.prezzo);
+        WorkFolder folder;
+        ScriptedInteraction user;
+        FakeExportStore store;
+        const TListaCommesse lista = twoJobOrders(store);
+        const auto operazioni = lista.Get(0)->FListaInconvenienti->Get(0)->FListaOperazioni;
+        TOperazione operazione = *operazioni->Get(0);
+        operazione.Fprezzo = QString::fromUtf8(c.prezzo);
+        operazioni->Remove(0);
+        operazioni->Add(operazione);
+        writeFile(exportFile(folder), "previous export");
+
+        const QString error = errorOf([&] { GeneraXML(lista, store, exportFile(folder)); });
+        if (c.fixedPrice != nullptr) {
+            EXPECT_EQ(error, QString());
+            const QByteArray written = readFile(exportFile(folder));
+            EXPECT_TRUE(written.contains(QByteArray("FIXEDPRICE=\"") + c.fixedPrice + '"'));
+            EXPECT_EQ(exportSchemaErrors(written), QString());
+        } else {
+            EXPECT_EQ(error, QStringLiteral("Il prezzo \"%1\" dell'operazione \"Sostituzione "
+                                            "frizione\" (codice \"A1234\") della commessa 42 "
+                                            "non è valido: sono ammesse fino a 5 cifre, seguite "
+                                            "eventualmente da una virgola e da 1 a 3 decimali. "
+                                            "XML non generato.")
+                                 .arg(operazione.Fprezzo));
+            EXPECT_EQ(readFile(exportFile(folder)), QByteArray("previous export"));
+            EXPECT_TRUE(user.shown().empty());
+        }
+    }
 }
 
 TEST(ExportGeneration, MissingFolderIsReportedAndWritesNothing) {

@@ -26,6 +26,10 @@ TEST(ExportSchema, RefusesDocumentsThatBreakTheFormat) {
          "<dms:Inconveniences>testo</dms:Inconveniences>"},
         {"other namespace", "xmlns:dms=\"http://services.korvadex.it/Quomix/DmsToQuomix_v4\"",
          "xmlns:dms=\"http://services.korvadex.it/Quomix/DmsToQuomix_v3\""},
+        {"price with two full stops", "FIXEDPRICE=\"12.500\"", "FIXEDPRICE=\"2.5.000\""},
+        {"price without an integer part", "FIXEDPRICE=\"12.500\"", "FIXEDPRICE=\".000000000\""},
+        {"price with two decimals", "FIXEDPRICE=\"12.500\"", "FIXEDPRICE=\"1234567.50\""},
+        {"price with a comma", "FIXEDPRICE=\"12.500\"", "FIXEDPRICE=\"12,500\""},
         {"five privacy rows",
          "<dms:Privacy idEntity=\"2\" Entity=\"Dealer\" IdChannel=\"C\" Channel=\"Profiling\" "
          "PermDate=\"\" DisclaimerCode=\"1390\" idSource=\"2\" Source=\"dms\" Status=\"F\" />",

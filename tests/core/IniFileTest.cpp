@@ -1,6 +1,8 @@
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "platform/TextDecoding.h"
+#include "support/ErrorOf.h"
+#include "support/FileSizeLimit.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
@@ -163,6 +165,24 @@ TEST(IniFile, SaveIntoAMissingFolderFailsWithAMessage) {
         EXPECT_TRUE(error.message().startsWith("Impossibile scrivere il file")) << error.what();
     }
     EXPECT_FALSE(QDir(folder.path("manca")).exists());
+}
+
+// A full disk half-way through the settings file must not publish a truncated one.
+TEST(IniFile, AShortWriteLeavesTheOldFileWhole) {
+    WorkFolder folder;
+    const QString path = folder.path("KORVADEX.ini");
+    writeFile(path, "[Params]\nDBPath=KORVADEX.db\n");
+    IniFile ini(path);
+    ini.writeString("Params", "Note", QString(4000, u'x'));
+    QString error;
+    {
+        FileSizeLimit limit(1000);
+        error = errorOf([&] { ini.save(); });
+    }
+    EXPECT_TRUE(error.startsWith("Impossibile scrivere il file")) << error.toStdString();
+    EXPECT_EQ(readFile(path), "[Params]\nDBPath=KORVADEX.db\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"KORVADEX.ini"});
 }
 
 }  // namespace

@@ -188,6 +188,10 @@ TEST_F(JobOrderStoreTest, CustomerRowIsKeptUnderThePaddedIdTheJobOrderIsReadWith
         EXPECT_EQ(letta.FIdCliente, QString::fromLatin1(riga));
         EXPECT_EQ(jobOrders.getClienteFromDB(letta.FIdCliente).FRagioneSociale,
                   QStringLiteral("Rossi Mario"));
+        // Asked for as typed, the customer is found under the row's id too.
+        const TCliente comeDigitato = jobOrders.getClienteFromDB(QString::fromLatin1(digitato));
+        EXPECT_EQ(comeDigitato.FRagioneSociale, QStringLiteral("Rossi Mario"));
+        EXPECT_EQ(comeDigitato.FIdCliente, QString::fromLatin1(riga));
     }
     EXPECT_EQ(
         probe.rows(QStringLiteral("SELECT IdCliente FROM Cliente ORDER BY IdCliente")),
@@ -345,6 +349,46 @@ TEST_F(JobOrderStoreTest, MarkingAsSentIsAllOrNothing) {
     EXPECT_THROW(jobOrders.ImpostaCommesseComeInviate(daInviare), DatabaseError);
     EXPECT_EQ(probe.rows(QStringLiteral("SELECT StatoInvio FROM Commessa")),
               QStringList({"0", "0"}));
+}
+
+// A job order deleted since the export has no row to mark: it is named, and the others are
+// marked all the same, since rolling them back would send them a second time.
+TEST_F(JobOrderStoreTest, MarkingNamesTheJobOrdersThatAreGoneAndMarksTheOthers) {
+    TListaCommesse daInviare;
+    for (const char* codice : {"SCH-1", "SCH-2", "SCH-3"}) {
+        daInviare.Add(jobOrders.getCommessaFromIdScheda(salvaCommessa(codice).IdScheda));
+    }
+    const QString eliminata = daInviare.Get(1)->FIDCommessaDMS;
+    // Deleted at another workstation, as the result lists delete a job order.
+    probe.exec(QStringLiteral("PRAGMA foreign_keys = ON; DELETE FROM Scheda WHERE IdScheda = %1")
+                   .arg(daInviare.Get(1)->FIdScheda));
+
+    EXPECT_EQ(jobOrders.ImpostaCommesseComeInviate(daInviare), QStringList({eliminata}));
+    EXPECT_EQ(probe.rows(QStringLiteral("SELECT StatoInvio FROM Commessa")),
+              QStringList({"1", "1"}));
+}
+
+// The write lock comes first: with the database busy elsewhere nothing runs and nothing is
+// marked; with the lock held, what runs sees nothing marked yet, and its failure marks none.
+TEST_F(JobOrderStoreTest, MarkingTakesTheWriteLockBeforeRunningAnything) {
+    TListaCommesse daInviare;
+    daInviare.Add(jobOrders.getCommessaFromIdScheda(salvaCommessa("SCH-1").IdScheda));
+    dm.SQLConnection1.setBusyTimeout(50);
+
+    probe.exec(QStringLiteral("BEGIN IMMEDIATE;"));
+    bool eseguito = false;
+    EXPECT_THROW(jobOrders.ImpostaCommesseComeInviate(daInviare, [&] { eseguito = true; }),
+                 DatabaseError);
+    EXPECT_FALSE(eseguito);
+    probe.exec(QStringLiteral("ROLLBACK;"));
+
+    const auto avvioFallito = [&] {
+        EXPECT_EQ(probe.scalar(QStringLiteral("SELECT StatoInvio FROM Commessa")),
+                  QStringLiteral("0"));
+        throw TavornoError(QStringLiteral("programma di invio assente"));
+    };
+    EXPECT_THROW(jobOrders.ImpostaCommesseComeInviate(daInviare, avvioFallito), TavornoError);
+    EXPECT_EQ(probe.scalar(QStringLiteral("SELECT StatoInvio FROM Commessa")), QStringLiteral("0"));
 }
 
 TEST_F(JobOrderStoreTest, FirstFreeCustomerIdWalksTheIdsInNumericOrder) {

@@ -1,8 +1,11 @@
 #include "ExportFixtures.h"
+#include "StoreFixture.h"
+#include "app/ArchivioEsportazione.h"
 #include "export/GeneraXMLEInvia.h"
 #include "export/UploaderHandOff.h"
 #include "export/WindowsCommandLine.h"
 #include "platform/Errors.h"
+#include "support/ErrorOf.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WorkFolder.h"
 
@@ -25,6 +28,12 @@ UploaderSettings dealerSettings() {
             QStringLiteral("utente"),     QStringLiteral("segreta"),     QStringLiteral("50"),
             QStringLiteral("0123456")};
 }
+
+// The send step on a real database, with another program holding it.
+class SendOnADatabase : public StoreFixture {
+protected:
+    ArchivioEsportazione archivio{jobOrders};
+};
 
 // The uploader runs on its own; its log line is the last thing it writes.
 bool waitForDelivery(const QString& logFile) {
@@ -144,4 +153,129 @@ TEST(UploaderHandOff, EmptyListAsksNothingAndMarksNothing) {
               std::vector<Shown>({{QStringLiteral("message"), QStringLiteral("Errore"),
                                    QStringLiteral("Non c'è alcuna Commessa da generare!")}}));
     EXPECT_TRUE(store.marked.empty());
+}
+
+// A value the uploader would not receive as the one word it must be stops the send before
+// anything starts: the message names the setting, nothing is marked, the file stays.
+TEST(UploaderHandOff, ValuesThatWouldNotReachTheUploaderIntactStopTheSend) {
+    const QString tail = QStringLiteral(
+        "\r\nL'invio non è stato avviato e nessuna commessa è stata segnata come inviata; il "
+        "file XML resta generato.");
+    const QString blanks = QStringLiteral(
+        " contiene spazi o virgolette, che il programma di invio non riceverebbe intatti: "
+        "correggere l'impostazione.");
+    const struct {
+        QString UploaderSettings::*value;
+        const char* text;
+        QString error;
+    } cases[] = {
+        {&UploaderSettings::PasswordDMS, "pass word",
+         QStringLiteral("la password (\"Password FCA:\" nella Configurazione)") + blanks},
+        {&UploaderSettings::ApiKey, "chia\"ve",
+         QStringLiteral("la chiave di accesso (api-key in KORVADEX.ini)") + blanks},
+        {&UploaderSettings::UtenteDMS, "utente\t1",
+         QStringLiteral("il nome utente (\"Nome Utente FCA:\" nella Configurazione)") + blanks},
+        {&UploaderSettings::PIvaCarr, "",
+         QStringLiteral("manca la partita IVA del dealer (Piva nel documento della scheda DMS o "
+                        "in KORVADEX.ini).")},
+        {&UploaderSettings::MarcaAutorizzata, "",
+         QStringLiteral("manca la marca autorizzata (\"Marca Autorizzata:\" nella "
+                        "Configurazione).")},
+        {&UploaderSettings::CodiceOfficina, "",
+         QStringLiteral("manca il codice officina (\"Sincom:\" nella Configurazione).")},
+        {&UploaderSettings::UtenteDMS, "",
+         QStringLiteral("manca il nome utente (\"Nome Utente FCA:\" nella Configurazione).")},
+        {&UploaderSettings::PasswordDMS, "",
+         QStringLiteral("manca la password (\"Password FCA:\" nella Configurazione).")},
+        {&UploaderSettings::ApiKey, "",
+         QStringLiteral("manca la chiave di accesso (api-key in KORVADEX.ini).")},
+        {&UploaderSettings::Enviroment, "",
+         QStringLiteral("manca l'ambiente di invio (Enviroment in KORVADEX.ini, scritto "
+                        "salvando la Configurazione).")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error.toStdString());
+        WorkFolder folder;
+        ScriptedInteraction user;
+        user.answer(true);
+        FakeExportStore store;
+        UploaderSettings settings = dealerSettings();
+        settings.*c.value = QString::fromUtf8(c.text);
+        // A missing uploader: had it been started first, its own error would show.
+        const ExportPaths paths{QDir(folder.dmsFolder()).filePath(QStringLiteral("KORVADEX.XML")),
+                                folder.path(QStringLiteral("Marlquist/Sendavo"))};
+        EXPECT_EQ(errorOf([&] { GeneraXMLEInvia(twoJobOrders(store), store, settings, paths); }),
+                  QStringLiteral("Impossibile inviare: ") + c.error + tail);
+        EXPECT_EQ(user.shown(), std::vector<Shown>({kSuccess, kSendQuestion}));
+        EXPECT_TRUE(store.marked.empty());
+        EXPECT_EQ(readFile(paths.exportFile), QByteArray(kTwoJobOrdersXml));
+    }
+}
+
+TEST(UploaderHandOff, AJobOrderDeletedSinceTheExportIsNamedAndTheOthersStayMarked) {
+    ScriptedInteraction user;
+    user.answer(true);
+    FakeExportStore store;
+    store.deleted = QStringList{QStringLiteral("43")};
+    // Any program that starts will do: what it does with the file is not looked at.
+    EXPECT_TRUE(sendExport(twoJobOrders(store), store, dealerSettings(), kWindowsExportFile,
+                           QStringLiteral("/bin/true")));
+    EXPECT_EQ(store.marked, std::vector<QStringList>({{QStringLiteral("42")}}));
+    EXPECT_EQ(user.shown(),
+              std::vector<Shown>(
+                  {kSendQuestion,
+                   {QStringLiteral("message"), QStringLiteral("Errore"),
+                    QStringLiteral("Il file XML è stato consegnato al programma di invio, ma "
+                                   "queste commesse non sono più presenti nel database e non "
+                                   "sono state segnate come inviate: 43.\r\nLe altre commesse "
+                                   "sono segnate come inviate.")}}));
+}
+
+TEST_F(SendOnADatabase, ABusyDatabaseStartsNothingAndMarksNothing) {
+    TListaCommesse daInviare;
+    daInviare.Add(jobOrders.getCommessaFromIdScheda(salvaCommessa("SCH-1").IdScheda));
+    dm.SQLConnection1.setBusyTimeout(50);
+    probe.exec(QStringLiteral("BEGIN IMMEDIATE;"));
+    ScriptedInteraction user;
+    user.answer(true);
+    // A missing uploader: had it been started before the lock, its own error would show.
+    const QString error = errorOf([&] {
+        sendExport(daInviare, archivio, dealerSettings(), folder.path("KORVADEX.XML"),
+                   folder.path(QStringLiteral("Marlquist/Sendavo")));
+    });
+    probe.exec(QStringLiteral("ROLLBACK;"));
+    EXPECT_TRUE(error.startsWith(QStringLiteral(
+        "Il database non può essere riservato per segnare le commesse come inviate (forse lo "
+        "sta usando un altro programma): ")))
+        << error.toStdString();
+    EXPECT_TRUE(error.endsWith(QStringLiteral(
+        "\r\nL'invio non è stato avviato e nessuna commessa è stata segnata come inviata; il "
+        "file XML resta generato.")))
+        << error.toStdString();
+    EXPECT_EQ(probe.scalar(QStringLiteral("SELECT StatoInvio FROM Commessa")), QStringLiteral("0"));
+}
+
+// Once the uploader has the file, a failed marking must say that the file has gone.
+TEST_F(SendOnADatabase, AMarkingThatFailsAfterTheStartSaysTheFileHasGone) {
+    TListaCommesse daInviare;
+    daInviare.Add(jobOrders.getCommessaFromIdScheda(salvaCommessa("SCH-1").IdScheda));
+    probe.exec(
+        QStringLiteral("CREATE TRIGGER guasto BEFORE UPDATE ON Commessa BEGIN SELECT "
+                       "RAISE(ABORT, 'guasto'); END;"));
+    ScriptedInteraction user;
+    user.answer(true);
+    const QString error = errorOf([&] {
+        sendExport(daInviare, archivio, dealerSettings(), folder.path("KORVADEX.XML"),
+                   QStringLiteral("/bin/true"));
+    });
+    // The engine's own text stands in the middle.
+    EXPECT_TRUE(
+        error.startsWith(QStringLiteral("Il file XML è stato consegnato al programma di "
+                                        "invio, ma segnare le commesse come inviate non "
+                                        "è riuscito: ")))
+        << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("guasto"))) << error.toStdString();
+    EXPECT_TRUE(error.endsWith(QStringLiteral("\r\nLe commesse risultano ancora da inviare.")))
+        << error.toStdString();
+    EXPECT_EQ(probe.scalar(QStringLiteral("SELECT StatoInvio FROM Commessa")), QStringLiteral("0"));
 }

@@ -1,6 +1,7 @@
 #include "AdminCommand.h"
 
 #include "app/Settings.h"
+#include "db/ComplaintRows.h"
 #include "db/ComplaintStore.h"
 #include "db/JobOrderStore.h"
 #include "db/UnitDB.h"
@@ -32,20 +33,18 @@ bool schedaMemorizzata(const QString& codiceScheda) {
     }
 }
 
-QJsonArray operazioniJson(const TListaOperazioni& operazioni) {
+// The operations or parts the job card offers, with the values the job card fills in.
+template <typename Record, typename Lista>
+QJsonArray righeJson(const Lista& righe) {
     QJsonArray array;
-    for (const TOperazione& operazione : operazioni) {
-        array.append(QJsonObject{{QStringLiteral("descrizione"), operazione.Fdescrizione},
-                                 {QStringLiteral("prezzo"), operazione.Fprezzo}});
-    }
-    return array;
-}
-
-QJsonArray ricambiJson(const TListaRicambi& ricambi) {
-    QJsonArray array;
-    for (const TRicambio& ricambio : ricambi) {
-        array.append(QJsonObject{{QStringLiteral("codice"), ricambio.FCodiceRicambio},
-                                 {QStringLiteral("descrizione"), ricambio.FDescrizione}});
+    for (const Record& riga : righe) {
+        QJsonObject json;
+        for (const ColonnaTesto<Record>& testo : descrizioneRiga<Record>.testi) {
+            if (testo.nomeDms != nullptr) {
+                json.insert(QLatin1String(testo.nomeDms), riga.*testo.campo);
+            }
+        }
+        array.append(json);
     }
     return array;
 }
@@ -60,9 +59,9 @@ void insertIfRead(QJsonObject& json, const char* key, const std::optional<Value>
 QJsonObject letturaJson(const LetturaDocumentoDMS& lettura) {
     QJsonObject json;
     json.insert(QStringLiteral("ListaOperazioniDisponibili"),
-                operazioniJson(lettura.ListaOperazioniDisponibili));
+                righeJson<TOperazione>(lettura.ListaOperazioniDisponibili));
     json.insert(QStringLiteral("ListaRicambiDisponibili"),
-                ricambiJson(lettura.ListaRicambiDisponibili));
+                righeJson<TRicambio>(lettura.ListaRicambiDisponibili));
     insertIfRead(json, "stored", lettura.schedaMemorizzata);
     insertIfRead(json, "PIvaCarr", lettura.PIvaCarr);
     insertIfRead(json, "EditCodiceScheda", lettura.EditCodiceScheda);

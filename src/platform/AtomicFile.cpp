@@ -1,4 +1,4 @@
-#include "export/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include "platform/Errors.h"
 
