@@ -71,9 +71,12 @@ DatabaseHandle DatabaseHandle::forReading(const QString& path) {
     // Read-write without creating: a read-only connection could not remove the log files.
     DatabaseHandle handle(path, SQLITE_OPEN_READWRITE);
     sqlite3_busy_timeout(handle.db_, TSQLConnection::kBusyTimeoutMs);
-    const int rc = sqlite3_exec(handle.db_, "PRAGMA query_only = ON;", nullptr, nullptr, nullptr);
+    // Reading the schema proves the file is a database.
+    const int rc =
+        sqlite3_exec(handle.db_, "PRAGMA query_only = ON; SELECT count(*) FROM sqlite_master;",
+                     nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        throw engineError(handle.db_, rc);
+        throw openFailure(path, engineError(handle.db_, rc).message());
     }
     return handle;
 }
