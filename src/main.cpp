@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
 
     ProgrammaTavorno program = avviaTavorno();
     if (!program.runEventLoop) {
-        return 0;
+        return program.exitStatus;
     }
     program.mainWindow->show();
     return QApplication::exec();

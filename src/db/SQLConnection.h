@@ -1,6 +1,9 @@
 #pragma once
 
+#include "db/DatabaseFile.h"
+
 #include <QString>
+#include <optional>
 
 struct sqlite3;
 
@@ -9,7 +12,7 @@ struct sqlite3;
 // first statement, whichever comes first, and stays open for the run.
 class TSQLConnection {
 public:
-    TSQLConnection() = default;
+    TSQLConnection();
     ~TSQLConnection();
     TSQLConnection(const TSQLConnection&) = delete;
     TSQLConnection& operator=(const TSQLConnection&) = delete;
@@ -18,9 +21,9 @@ public:
     void setDatabase(const QString& path) { database_ = path; }
 
     // Opens the file unless already open. Throws DatabaseError when the file is missing,
-    // is not a SQLite database or cannot be written.
+    // is not a SQLite database or cannot be written; the message says what to do.
     void connect();
-    bool connected() const { return handle_ != nullptr; }
+    bool connected() const { return handle_.has_value(); }
 
     // The open handle, connecting first if needed.
     sqlite3* handle();
@@ -39,5 +42,5 @@ public:
 private:
     QString database_;
     int busyTimeoutMs_ = kBusyTimeoutMs;
-    sqlite3* handle_ = nullptr;
+    std::optional<DatabaseHandle> handle_;
 };

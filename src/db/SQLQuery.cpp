@@ -52,11 +52,12 @@ TSQLQuery::Prepared& TSQLQuery::prepared() {
         sqlite3* db = connection_.handle();
         Prepared p;
         const QByteArray text = sql_.toUtf8();
-        if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()) + 1,
-                               &p.statement, nullptr) != SQLITE_OK) {
-            const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+        const int rc = sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()) + 1,
+                                          &p.statement, nullptr);
+        if (rc != SQLITE_OK) {
+            const DatabaseError error = engineError(db, rc);
             sqlite3_finalize(p.statement);
-            throw DatabaseError(message);
+            throw error;
         }
         const int count = sqlite3_column_count(p.statement);
         for (int i = 0; i < count; ++i) {
@@ -109,16 +110,12 @@ void TSQLQuery::step() {
 }
 
 void TSQLQuery::fail(int code) {
-    sqlite3* db = connection_.handle();
-    QString message = QString::fromUtf8(sqlite3_errmsg(db));
-    if (message.isEmpty() || message == QLatin1String("not an error")) {
-        message = QString::fromUtf8(sqlite3_errstr(code));
-    }
+    const DatabaseError error = engineError(connection_.handle(), code);
     if (current_ != nullptr) {
         sqlite3_reset(current_->statement);
     }
     onRow_ = false;
-    throw DatabaseError(message);
+    throw error;
 }
 
 void TSQLQuery::open() {

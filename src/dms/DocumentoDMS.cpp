@@ -51,6 +51,11 @@ void leggiTestata(const IniFile& documento, const OpzioniLetturaDMS& opzioni,
     prefillNuovaScheda(documento, opzioni, lettura);
 }
 
+QString documentoIlleggibile(const IniFile& documento, const QString& motivo) {
+    return QStringLiteral("Impossibile leggere il documento DMS \"%1\": %2")
+        .arg(documento.path(), motivo);
+}
+
 }  // namespace
 
 bool OpzioniLetturaDMS::chiediTroncaTelaio() {
@@ -61,16 +66,26 @@ LetturaDocumentoDMS leggiDocumentoDMS(const IniFile& documento, const OpzioniLet
     LetturaDocumentoDMS lettura;
     lettura.documentoPresente = documento.fileExists();
     if (!documento.readError().isEmpty()) {
-        lettura.errore = QStringLiteral("Impossibile leggere il documento DMS \"%1\": %2")
-                             .arg(documento.path(), documento.readError());
+        lettura.errore = documentoIlleggibile(documento, documento.readError());
         return lettura;
     }
     try {
         LoadOperazioniERicambi(documento, lettura.ListaOperazioniDisponibili,
                                lettura.ListaRicambiDisponibili, opzioni.locale);
-        if (lettura.documentoPresente) {
-            leggiTestata(documento, opzioni, lettura);
+        if (!lettura.documentoPresente) {
+            return lettura;
         }
+        // Without its head the document was not understood at all; a key the reading would
+        // then miss is not what is wrong with it.
+        if (!documento.sectionExists(QStringLiteral("testa"))) {
+            lettura.errore = documentoIlleggibile(
+                documento, QStringLiteral("manca l'intestazione della scheda (sezione [testa]): "
+                                          "il file è vuoto, danneggiato o scritto in una "
+                                          "codifica sconosciuta. Far scrivere di nuovo la "
+                                          "scheda dal DMS."));
+            return lettura;
+        }
+        leggiTestata(documento, opzioni, lettura);
     } catch (const TavornoError& error) {
         lettura.errore = error.message();
     }

@@ -65,5 +65,6 @@ struct LetturaDocumentoDMS {
 
 // Reads the document: first its lines (LoadOperazioniERicambi), then its head. An error
 // that stops the reading (a value that does not convert, a document that exists but cannot
-// be read, a failing stored-card lookup) ends it at that point and goes into `errore`.
+// be read or has no head, a failing stored-card lookup) ends it at that point and goes into
+// `errore`.
 LetturaDocumentoDMS leggiDocumentoDMS(const IniFile& documento, const OpzioniLetturaDMS& opzioni);

@@ -5,6 +5,8 @@
 #include "platform/TextDecoding.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -37,6 +39,35 @@ bool isComment(const QString& line) {
     return line.trimmed().startsWith(u';');
 }
 
+// CR LF, a lone CR and a lone LF each end a line, as the DMS and editors on any system
+// may write them.
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'\r' || text.at(i) == u'\n') {
+            lines.append(text.mid(start, i - start));
+            if (text.at(i) == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) {
+        lines.append(text.mid(start));
+    }
+    return lines;
+}
+
+// The line end a saved file keeps: CR LF when the file has one, else a lone CR when it
+// has one, else LF.
+QString lineBreakOf(const QString& text) {
+    if (text.contains(QStringLiteral("\r\n"))) {
+        return QStringLiteral("\r\n");
+    }
+    return text.contains(u'\r') ? QStringLiteral("\r") : QStringLiteral("\n");
+}
+
 }  // namespace
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {
@@ -44,11 +75,14 @@ IniFile::IniFile(QString path) : path_(std::move(path)) {
     fileExists_ = file.exists();
     QByteArray bytes;
     if (fileExists_) {
-        if (!file.open(QIODevice::ReadOnly)) {
+        // Opening a FIFO would wait for a writer for ever, and a device is no document.
+        if (!QFileInfo(path_).isFile()) {
+            readError_ = QStringLiteral("non è un file regolare");
+        } else if (!file.open(QIODevice::ReadOnly)) {
             readError_ = file.errorString();
         } else {
             // Read one byte past the limit to tell a file of exactly the limit from a larger
-            // one; files of devices report no size, so the size cannot be asked first.
+            // one, whatever size the file had a moment before.
             bytes = file.read(kMaxFileSize + 1);
             if (file.error() != QFileDevice::NoError) {
                 readError_ = file.errorString();
@@ -70,17 +104,8 @@ IniFile IniFile::fromBytes(const QByteArray& bytes, QString path) {
 
 void IniFile::parse(const QByteArray& bytes) {
     const QString text = decodeDocumentText(bytes);
-    lineBreak_ =
-        text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    lines_ = text.split(u'\n');
-    for (QString& line : lines_) {
-        if (line.endsWith(u'\r')) {
-            line.chop(1);
-        }
-    }
-    if (!lines_.isEmpty() && lines_.back().isEmpty()) {
-        lines_.removeLast();
-    }
+    lineBreak_ = lineBreakOf(text);
+    lines_ = splitLines(text);
     rebuildIndex();
 }
 
@@ -123,6 +148,11 @@ const QString* IniFile::rawValue(const QString& section, const QString& key) con
     }
     const auto keyIt = sectionIt->keys.constFind(normalisedName(key));
     return keyIt == sectionIt->keys.constEnd() ? nullptr : &keyIt->value;
+}
+
+bool IniFile::isBlank() const {
+    return std::all_of(lines_.begin(), lines_.end(),
+                       [](const QString& line) { return line.trimmed().isEmpty(); });
 }
 
 bool IniFile::sectionExists(const QString& section) const {

@@ -13,8 +13,9 @@
 class IniFile {
 public:
     // Reads the file when it exists; a missing file is an empty document. A file that
-    // exists but cannot be read, or is larger than kMaxFileSize, is an empty document too,
-    // and readError() says why.
+    // exists but cannot be read, is no regular file (a folder, a FIFO, a device) or is
+    // larger than kMaxFileSize, is an empty document too, and readError() says why. Lines
+    // end with CR LF, CR or LF.
     explicit IniFile(QString path);
 
     // A document made of these bytes, as if read from an existing file at path.
@@ -24,9 +25,11 @@ public:
     const QString& path() const { return path_; }
     // Why an existing file could not be read; empty when it was read or does not exist.
     const QString& readError() const { return readError_; }
+    // True when the document holds nothing but blank lines (a missing file included).
+    bool isBlank() const;
 
-    // Far beyond any settings file or job card; stops a wrong path (a device, a huge
-    // file) from filling the memory.
+    // Far beyond any settings file or job card; stops a wrong path (a huge file) from
+    // filling the memory.
     static constexpr qint64 kMaxFileSize = 32 * 1024 * 1024;
 
     bool sectionExists(const QString& section) const;

@@ -26,13 +26,24 @@ QString decodeWindows1252(const QByteArray& bytes) {
 }
 
 QString decodeDocumentText(const QByteArray& bytes) {
+    const struct {
+        QByteArrayView mark;
+        QStringDecoder::Encoding encoding;
+    } utf16Marks[] = {
+        {"\xFF\xFE", QStringDecoder::Utf16LE},
+        {"\xFE\xFF", QStringDecoder::Utf16BE},
+    };
+    for (const auto& [mark, encoding] : utf16Marks) {
+        if (bytes.startsWith(mark)) {
+            return QStringDecoder(encoding, QStringDecoder::Flag::Stateless)
+                .decode(QByteArrayView(bytes).sliced(mark.size()));
+        }
+    }
+    // A UTF-8 mark is dropped before the test, so that text behind it that is no valid UTF-8
+    // (a DMS that writes the mark and then its code page) still keeps every character.
+    const QByteArrayView text =
+        bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        return decodeWindows1252(bytes);
-    }
-    if (text.startsWith(QChar(0xFEFF))) {
-        text.remove(0, 1);
-    }
-    return text;
+    const QString decoded = utf8.decode(text);
+    return utf8.hasError() ? decodeWindows1252(text.toByteArray()) : decoded;
 }

@@ -19,10 +19,18 @@ ProgrammaTavorno avviaTavorno() {
     // Only closing the main window, or an action that ends the program, ends it: not a
     // message box that closes while the main window is hidden behind the settings dialog.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // Connected before the window's set-up, so that nothing is read from, or shown of, a
+    // database that start-up refuses.
+    if (!connettiDatabase(*program.dataModule)) {
+        program.exitStatus = 1;
+        return program;
+    }
     runReportingErrors([&] { program.mainWindow->FormCreate(); });
-    // The search and privacy dialogs are made here, once they exist, before connecting.
-    const bool databaseUsable =
-        connettiECaricaRiferimenti(*program.dataModule, *program.mainWindow);
-    program.runEventLoop = databaseUsable && !interaction().endRequested();
+    // The search and privacy dialogs are made here, once they exist.
+    if (!caricaRiferimenti(*program.mainWindow)) {
+        program.exitStatus = 1;
+        return program;
+    }
+    program.runEventLoop = !interaction().endRequested();
     return program;
 }

@@ -10,6 +10,9 @@ struct ProgrammaTavorno {
     std::unique_ptr<TDataModule1> dataModule;
     std::unique_ptr<TFormTavorno> mainWindow;
     bool runEventLoop = false;
+    // The process's exit status when the event loop does not run: non-zero when start-up
+    // ended on a failure, so that a launcher can tell it from a normal end.
+    int exitStatus = 0;
 
     ProgrammaTavorno();
     ~ProgrammaTavorno();
@@ -17,7 +20,7 @@ struct ProgrammaTavorno {
     ProgrammaTavorno& operator=(ProgrammaTavorno&&) noexcept;
 };
 
-// Start-up up to the event loop: the data module, the main window and its set-up, the
-// database connection and the reference tables. `runEventLoop` is false when the program
+// Start-up up to the event loop: the data module, the main window, the database connection,
+// the window's set-up and the reference tables. `runEventLoop` is false when the program
 // has to end.
 ProgrammaTavorno avviaTavorno();

@@ -1,4 +1,5 @@
 #include "support/DbProbe.h"
+#include "support/LockHolder.h"
 #include "support/ProgramRun.h"
 #include "support/WorkFolder.h"
 
@@ -38,6 +39,20 @@ TEST(AdminTool, InitDbRefusesAnExistingFile) {
     EXPECT_NE(init.exitCode, 0);
     EXPECT_TRUE(init.err.contains("esiste già")) << init.err.toStdString();
     EXPECT_EQ(readFile(path), "dati del cliente");
+}
+
+// Names SQLite takes for a database without a file: nothing would be made.
+TEST(AdminTool, InitDbRefusesWhatNamesNoFile) {
+    WorkFolder folder;
+    const QStringList before =
+        QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QString path : {"", " ", ":memory:", "file:x.db?mode=memory", "FILE:y.db"}) {
+        const ProgramRun init = admin({"init-db", path});
+        EXPECT_EQ(init.exitCode, 1) << path.toStdString();
+        EXPECT_TRUE(init.err.contains("non è il percorso di un file")) << init.err.toStdString();
+        EXPECT_FALSE(init.out.contains("Database creato")) << path.toStdString();
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
 
 TEST(AdminTool, CheckDbNamesWhatADamagedDatabaseLacks) {
@@ -81,12 +96,132 @@ TEST(AdminTool, CheckDbOnAFileThatIsNoDatabase) {
     EXPECT_FALSE(QFile::exists(folder.path("manca.db")));
 }
 
+TEST(AdminTool, CheckDbFindsADamagedPageBehindACompleteSchema) {
+    WorkFolder folder;
+    const QString path = folder.createDatabase();
+    DbProbe(path).damageTable("Veicolo");
+    const ProgramRun check = admin({"check-db", path});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_TRUE(check.err.contains("danneggiato")) << check.err.toStdString();
+    EXPECT_FALSE(check.out.contains("completo")) << check.out.toStdString();
+}
+
+// --- The database in use ----------------------------------------------------------------
+
+// Tavorno's settings in the folder, its database, and in it a vehicle already saved.
+QString databaseInUse(WorkFolder& folder) {
+    folder.writeDefaultSettings();
+    const QString path = folder.createDatabase();
+    DbProbe(path).exec("INSERT INTO Veicolo (Targa) VALUES ('AB123CD');");
+    return path;
+}
+
+// Another program holds the database for a moment, as Tavorno does while it commits: the
+// tool waits, as the program does, instead of failing at once.
+TEST(AdminTool, CheckDbAndBackupWaitForABusyDatabase) {
+    for (const QString command : {"check-db", "backup"}) {
+        WorkFolder folder;
+        const QString path = databaseInUse(folder);
+        const LockHolder otherProgram(path, "BEGIN EXCLUSIVE;", std::chrono::milliseconds(1000));
+        const ProgramRun run =
+            admin({command, command == "check-db" ? path : folder.path("copia.db")});
+        EXPECT_EQ(run.exitCode, 0) << command.toStdString() << ": " << run.err.toStdString();
+    }
+}
+
+// A database in write-ahead-log mode gets -wal and -shm files from every reader; a reader
+// that cannot write leaves them behind.
+TEST(AdminTool, CheckDbAndBackupLeaveNoLogFilesOfAWalDatabase) {
+    for (const QString command : {"check-db", "backup"}) {
+        WorkFolder folder;
+        const QString path = databaseInUse(folder);
+        DbProbe(path).exec("PRAGMA journal_mode = WAL;");
+        ASSERT_FALSE(QFile::exists(path + "-wal"));
+        const ProgramRun run =
+            admin({command, command == "check-db" ? path : folder.path("copia.db")});
+        EXPECT_EQ(run.exitCode, 0) << command.toStdString() << ": " << run.err.toStdString();
+        const QStringList leftovers =
+            QDir(folder.path()).entryList({"*-wal", "*-shm", "*-journal"}, QDir::Files);
+        EXPECT_TRUE(leftovers.isEmpty())
+            << command.toStdString() << ": " << leftovers.join(' ').toStdString();
+    }
+}
+
+TEST(AdminBackup, CopiesTheDatabaseOfTheSettingsWhileTavornoIsSaving) {
+    WorkFolder folder;
+    const QString path = databaseInUse(folder);
+    // Tavorno in the middle of a save: its write transaction is not committed yet.
+    DbProbe tavorno(path);
+    tavorno.exec("BEGIN IMMEDIATE; INSERT INTO Veicolo (Targa) VALUES ('NON SALVATO');");
+
+    const ProgramRun backup = admin({"backup", "copia.db"});
+    tavorno.exec("COMMIT;");
+
+    ASSERT_EQ(backup.exitCode, 0) << backup.err.toStdString();
+    EXPECT_TRUE(backup.out.contains("scritta e verificata")) << backup.out.toStdString();
+    DbProbe copy(folder.path("copia.db"));
+    EXPECT_EQ(copy.rows("SELECT Targa FROM Veicolo"), QStringList{"AB123CD"});
+    EXPECT_EQ(copy.scalar("PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(copy.scalar("SELECT Descrizione FROM Mercati WHERE MarketCode = 380"), "Italia");
+    EXPECT_EQ(admin({"check-db", folder.path("copia.db")}).exitCode, 0);
+}
+
+TEST(AdminBackup, IntoAFolderTheCopyIsNamedAfterTheDatabaseAndTheTime) {
+    WorkFolder folder;
+    databaseInUse(folder);
+    ASSERT_TRUE(QDir(folder.path()).mkdir("copie"));
+    const ProgramRun backup = admin({"backup", folder.path("copie")});
+    ASSERT_EQ(backup.exitCode, 0) << backup.err.toStdString();
+    const QStringList copies = QDir(folder.path("copie")).entryList(QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_TRUE(QRegularExpression("^KORVADEX-\\d{8}-\\d{6}\\.db$").match(copies[0]).hasMatch())
+        << copies[0].toStdString();
+}
+
+TEST(AdminBackup, RefusesAndLeavesNothingBehind) {
+    const struct {
+        const char* name;
+        std::function<void(WorkFolder&)> prepare;
+        QString destination;
+        QString message;
+    } cases[] = {
+        {"an existing copy",
+         [](WorkFolder& folder) { writeFile(folder.path("copia.db"), "copia di ieri"); },
+         "copia.db", "esiste già"},
+        {"no file name", [](WorkFolder&) {}, ":memory:", "non è il percorso di un file"},
+        {"a missing folder", [](WorkFolder&) {}, "manca/copia.db", "manca/copia.db"},
+        {"no settings", [](WorkFolder& folder) { QFile::remove(folder.path("KORVADEX.ini")); },
+         "copia.db", "KORVADEX.ini\" non esiste"},
+        {"a damaged database",
+         [](WorkFolder& folder) { DbProbe(folder.path("KORVADEX.db")).damageTable("Veicolo"); },
+         "copia.db", "controllo di integrità"},
+    };
+    for (const auto& c : cases) {
+        WorkFolder folder;
+        databaseInUse(folder);
+        c.prepare(folder);
+        const QStringList before =
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QByteArray existing = readFile(folder.path("copia.db"));
+
+        const ProgramRun backup = admin({"backup", c.destination});
+
+        EXPECT_EQ(backup.exitCode, 1) << c.name;
+        EXPECT_TRUE(backup.err.contains(c.message)) << c.name << ": " << backup.err.toStdString();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before)
+            << c.name;
+        EXPECT_EQ(readFile(folder.path("copia.db")), existing) << c.name;
+    }
+}
+
 TEST(AdminTool, HelpAndUsage) {
     const ProgramRun help = admin({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("init-db PERCORSO")) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("check-db PERCORSO")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("backup DESTINAZIONE")) << help.out.toStdString();
     EXPECT_EQ(admin({"init-db"}).exitCode, 2);
+    EXPECT_EQ(admin({"backup"}).exitCode, 2);
     EXPECT_EQ(admin({"sconosciuto"}).exitCode, 2);
 }
 

@@ -3,14 +3,14 @@
 #include "db/TransactionGuard.h"
 #include "db/UnitDB.h"
 #include "support/DbProbe.h"
+#include "support/LockHolder.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <QElapsedTimer>
 #include <QScopeGuard>
 #include <ctime>
-#include <future>
-#include <thread>
 
 namespace {
 
@@ -365,7 +365,12 @@ TEST_F(Database, TransactionGuardIsAllOrNothing) {
 
 // --- Another process holding the database -----------------------------------------------
 
-TEST_F(Database, ALongLockFailsWithTheEnginesMessageAndWritesNothing) {
+const QString kInUse =
+    "Il database è in uso da un altro programma (per esempio un'altra copia di Tavorno o una "
+    "copia di sicurezza in corso). Attendere che abbia finito e riprovare.\r\n"
+    "database is locked";
+
+TEST_F(Database, ALongLockFailsSayingWhatToDoAndWritesNothing) {
     dm.SQLConnection1.setBusyTimeout(300);
     dm.SQLConnection1.connect();
     probe.exec("BEGIN IMMEDIATE; INSERT INTO Veicolo (Targa) VALUES ('ALTRO');");
@@ -378,14 +383,14 @@ TEST_F(Database, ALongLockFailsWithTheEnginesMessageAndWritesNothing) {
         guard.commit();
         FAIL() << "wrote through a lock";
     } catch (const DatabaseError& error) {
-        EXPECT_EQ(error.message(), "database is locked");
+        EXPECT_EQ(error.message(), kInUse);
     }
     EXPECT_GE(timer.elapsed(), 250) << "it should wait for the lock first";
     try {
         insertCommessa("mai");
         FAIL() << "wrote through a lock";
     } catch (const DatabaseError& error) {
-        EXPECT_EQ(error.message(), "database is locked");
+        EXPECT_EQ(error.message(), kInUse);
     }
 
     probe.exec("ROLLBACK;");
@@ -396,19 +401,55 @@ TEST_F(Database, ALongLockFailsWithTheEnginesMessageAndWritesNothing) {
 
 TEST_F(Database, AShortLockIsWaitedFor) {
     dm.SQLConnection1.connect();
-    std::promise<void> locked;
-    std::thread other([&] {
-        DbProbe otherProcess(path);
-        otherProcess.exec("BEGIN IMMEDIATE; INSERT INTO Veicolo (Targa) VALUES ('ALTRO');");
-        locked.set_value();
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        otherProcess.exec("COMMIT;");
-    });
-    locked.get_future().wait();
-    EXPECT_NO_THROW(insertCommessa("attesa"));
-    other.join();
+    {
+        const LockHolder otherProcess(path, "BEGIN IMMEDIATE;", std::chrono::milliseconds(300));
+        EXPECT_NO_THROW(insertCommessa("attesa"));
+    }
     EXPECT_EQ(probe.count("Commessa"), 1);
     EXPECT_EQ(probe.count("Veicolo"), 1);
+}
+
+// --- What an engine failure tells the user ---------------------------------------------
+
+TEST_F(Database, ADamagedTableMetByAStatementSaysToRestoreACopy) {
+    probe.damageTable("Veicolo");
+    dm.SQLQueryGeneric.setSQL("SELECT Telaio FROM Veicolo");
+    try {
+        dm.SQLQueryGeneric.open();
+        FAIL() << "read a damaged page";
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.message(),
+                  "Il database è danneggiato. Ripristinare una copia di sicurezza del "
+                  "database.\r\ndatabase disk image is malformed");
+    }
+}
+
+TEST(EngineFailureText, SaysWhatHappenedAndWhatToDoThenTheEnginesText) {
+    const struct {
+        int code;
+        const char* advice;  // the start of the sentence; empty: the engine's text alone
+    } cases[] = {
+        {SQLITE_BUSY, "Il database è in uso da un altro programma"},
+        {SQLITE_LOCKED, "Il database è in uso da un altro programma"},
+        {SQLITE_NOTADB, "Il file non è un database di Tavorno"},
+        {SQLITE_CORRUPT, "Il database è danneggiato. Ripristinare una copia"},
+        {SQLITE_IOERR_READ, "Errore del disco durante l'accesso al database"},
+        {SQLITE_FULL, "Il disco del database è pieno"},
+        {SQLITE_READONLY_DIRECTORY, "Il database non si può modificare"},
+        {SQLITE_CANTOPEN, "Il file del database non esiste o non si può aprire"},
+        {SQLITE_CONSTRAINT_UNIQUE, ""},
+        {SQLITE_ERROR, ""},
+    };
+    for (const auto& c : cases) {
+        const QString text = engineFailureText(c.code, "testo del motore");
+        const QString advice = QString::fromUtf8(c.advice);
+        if (advice.isEmpty()) {
+            EXPECT_EQ(text, "testo del motore") << c.code;
+        } else {
+            EXPECT_TRUE(text.startsWith(advice)) << c.code << ": " << text.toStdString();
+            EXPECT_TRUE(text.endsWith(".\r\ntesto del motore")) << c.code;
+        }
+    }
 }
 
 // --- Values the statements hold bare ----------------------------------------------------

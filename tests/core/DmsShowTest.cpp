@@ -4,6 +4,7 @@
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -112,11 +113,17 @@ TEST(DmsShow, ConversionFailureIsShownAndUnreadableFileFails) {
     EXPECT_FALSE(fallita.json.contains(QStringLiteral("ComboBoxMarche")));
     EXPECT_FALSE(fallita.json.contains(QStringLiteral("EditIDClienteDMS")));
 
-    for (const QString& illeggibile : {QStringLiteral("manca.ini"), QStringLiteral("STAMPA")}) {
+    // A FIFO named like the document would keep a reader waiting for ever.
+    ASSERT_EQ(
+        ::mkfifo(QFile::encodeName(folder.path(QStringLiteral("coda.ini"))).constData(), 0644), 0);
+    for (const QString& illeggibile :
+         {QStringLiteral("manca.ini"), QStringLiteral("STAMPA"), QStringLiteral("coda.ini")}) {
         const Esito esito = dmsShow(folder, {illeggibile});
         EXPECT_EQ(esito.stato, 1) << illeggibile.toStdString();
         EXPECT_TRUE(esito.json.isEmpty()) << illeggibile.toStdString();
     }
+    EXPECT_TRUE(dmsShow(folder, {QStringLiteral("coda.ini")})
+                    .errori.contains(QStringLiteral("non è un file regolare")));
 }
 
 }  // namespace

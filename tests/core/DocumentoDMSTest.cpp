@@ -5,6 +5,7 @@
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
+#include <QStringEncoder>
 #include <QStringList>
 
 namespace {
@@ -138,6 +139,59 @@ TEST(DocumentoDMS, UnreadableDocumentIsAFailureNotAnEmptyJobCard) {
     ASSERT_TRUE(r.errore);
     EXPECT_TRUE(r.errore->startsWith(QStringLiteral("Impossibile leggere il documento DMS")));
     EXPECT_FALSE(r.EditCodiceScheda || r.schedaMemorizzata);
+}
+
+// However the DMS encodes the document and ends its lines, the head is found whole.
+TEST(DocumentoDMS, ByteOrderMarksAndEveryKindOfLineEndAreRead) {
+    const QString testo = QString::fromUtf8(documento({{"RagSociale", "FERRÈ NICOLÒ"}}));
+    const auto utf16 = [&](QStringConverter::Encoding encoding) {
+        return QByteArray(QStringEncoder(encoding, QStringConverter::Flag::WriteBom)(testo));
+    };
+    const struct {
+        const char* nome;
+        QByteArray bytes;
+    } casi[] = {
+        {"UTF-8 mark before Windows-1252 text",
+         "\xEF\xBB\xBF" + QStringEncoder(QStringConverter::Latin1)(testo)},
+        {"UTF-16 little endian", utf16(QStringConverter::Utf16LE)},
+        {"UTF-16 big endian", utf16(QStringConverter::Utf16BE)},
+        {"CR line ends", testo.toUtf8().replace('\n', '\r')},
+        {"CR LF line ends", testo.toUtf8().replace("\n", "\r\n")},
+    };
+    for (const auto& caso : casi) {
+        const auto r = leggi(caso.bytes).risultato;
+        EXPECT_FALSE(r.errore) << caso.nome << ": " << r.errore.value_or(QString()).toStdString();
+        EXPECT_EQ(r.EditRagioneSociale, QStringLiteral("FERRÈ NICOLÒ")) << caso.nome;
+        EXPECT_EQ(r.EditCodiceScheda, QStringLiteral("004817")) << caso.nome;
+        EXPECT_EQ(r.ComboBoxMarche, QStringLiteral("FIAT")) << caso.nome;
+    }
+}
+
+// A document whose head is not found was not understood: it is unreadable, and no key that
+// the reading then missed is named.
+TEST(DocumentoDMS, WithoutItsHeadTheDocumentIsUnreadable) {
+    const struct {
+        const char* nome;
+        QByteArray bytes;
+    } casi[] = {
+        {"a NUL as the first byte", QByteArray(1, '\0') + documento()},
+        {"UTF-16 without its mark",
+         QByteArray(reinterpret_cast<const char*>(QString::fromUtf8(documento()).utf16()),
+                    documento().size() * 2)},
+        {"an empty file", QByteArray()},
+        {"lines only", "[corpo]\nr000=P4S 1\n"},
+    };
+    for (const auto& caso : casi) {
+        const Lettura lettura = leggi(caso.bytes);
+        const LetturaDocumentoDMS& r = lettura.risultato;
+        ASSERT_TRUE(r.errore) << caso.nome;
+        EXPECT_TRUE(r.errore->startsWith(QStringLiteral("Impossibile leggere il documento DMS")))
+            << r.errore->toStdString();
+        EXPECT_TRUE(r.errore->contains(QStringLiteral("sezione [testa]"))) << caso.nome;
+        EXPECT_FALSE(r.errore->contains(QStringLiteral("CodMarcaCobol"))) << caso.nome;
+        EXPECT_FALSE(r.PIvaCarr || r.EditCodiceScheda || r.schedaMemorizzata) << caso.nome;
+        EXPECT_TRUE(lettura.schedeCercate.isEmpty()) << caso.nome;
+    }
 }
 
 TEST(DocumentoDMS, PlateLosesEveryBlankAndNothingElse) {

@@ -6,6 +6,7 @@
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -60,6 +61,15 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"key before any section", "K=x\n[P]\n", "P", "K", false, "DEFAULT"},
         ReadCase{"line without equals", "[P]\nK\n", "P", "K", false, "DEFAULT"},
         ReadCase{"byte order mark", "\xEF\xBB\xBF[P]\nK=v\n", "P", "K", true, "v"},
+        ReadCase{"CR-only lines", "[P]\rJ=1\rK=v\r", "P", "K", true, "v"},
+        ReadCase{"CR, LF and CRLF mixed", "[P]\rJ=1\nK=v\r\nL=2", "P", "K", true, "v"},
+        ReadCase{"UTF-8 mark before Windows-1252 text", "\xEF\xBB\xBF[P]\nK=Citt\xE0\n", "P", "K",
+                 true, "Città"},
+        ReadCase{"UTF-16 little endian with its mark",
+                 QByteArray("\xFF\xFE[\0P\0]\0\r\0\n\0K\0=\0\xE0\0\r\0\n\0", 22), "P", "K", true,
+                 "à"},
+        ReadCase{"UTF-16 big endian with its mark",
+                 QByteArray("\xFE\xFF\0[\0P\0]\0\n\0K\0=\x20\xAC\0\n", 18), "P", "K", true, "€"},
         ReadCase{"UTF-8 text", "[P]\nK=Citt\xC3\xA0\n", "P", "K", true, "Città"},
         ReadCase{"Windows-1252 text", "[P]\nK=Citt\xE0 \x80 \x96\n", "P", "K", true, "Città € –"},
         ReadCase{"binary file", QByteArray("\x00\x01\xFF[P]\n\x00", 7), "P", "K", false,
@@ -72,6 +82,18 @@ TEST(IniFile, MissingFileIsAnEmptyDocument) {
     EXPECT_FALSE(ini.sectionExists("Params"));
     EXPECT_EQ(ini.readString("Params", "DBPath", "d"), "d");
     EXPECT_FALSE(QFile::exists(folder.path("missing.ini")));
+}
+
+// Opening a FIFO waits for a writer that never comes; what is no regular file is refused.
+TEST(IniFile, WhatIsNoRegularFileIsRefusedWithoutWaiting) {
+    WorkFolder folder;
+    const QString fifo = folder.path("DOCT.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    for (const QString& path : {fifo, folder.dmsFolder(), QStringLiteral("/dev/null")}) {
+        const IniFile ini(path);
+        EXPECT_TRUE(ini.fileExists()) << path.toStdString();
+        EXPECT_EQ(ini.readError(), "non è un file regolare") << path.toStdString();
+    }
 }
 
 TEST(TextDecoding, Utf8WhenValidWindows1252Otherwise) {

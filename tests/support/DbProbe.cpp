@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <QFile>
 
-DbProbe::DbProbe(const QString& path) {
+DbProbe::DbProbe(const QString& path) : path_(path) {
     if (sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) !=
         SQLITE_OK) {
         ADD_FAILURE() << "cannot open " << path.toStdString() << ": " << sqlite3_errmsg(db_);
@@ -59,4 +60,16 @@ qint64 DbProbe::count(const QString& table) {
 
 QString DbProbe::typeOf(const QString& sql) {
     return scalar(QStringLiteral("SELECT typeof((") + sql + QStringLiteral("))"));
+}
+
+void DbProbe::damageTable(const QString& table) {
+    const qint64 page =
+        scalar(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(table))
+            .toLongLong();
+    const qint64 pageSize = scalar(QStringLiteral("PRAGMA page_size")).toLongLong();
+    ASSERT_GT(page, 1) << table.toStdString();
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite)) << path_.toStdString();
+    ASSERT_TRUE(file.seek((page - 1) * pageSize));
+    ASSERT_EQ(file.write(QByteArray(pageSize, '\xFF')), pageSize);
 }

@@ -23,6 +23,11 @@ public:
     // The SQLite type name of the first column of the first row ("integer", "text", ...).
     QString typeOf(const QString& sql);
 
+    // Overwrites the first page of a table in the file with garbage, as a disk fault would;
+    // the table of tables stays readable.
+    void damageTable(const QString& table);
+
 private:
+    QString path_;
     struct sqlite3* db_ = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "TavornoFixture.h"
 
+#include <sys/stat.h>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,6 +96,7 @@ TEST_F(CommessaInviataTest, AnnullaEndsTheProgram) {
     avviaSuCommessaInviata(QStringLiteral("false"));
     EXPECT_FALSE(program.runEventLoop);
     EXPECT_TRUE(script.ended());
+    EXPECT_EQ(program.exitStatus, 0) << "the user's choice is no failure";
 }
 
 TEST_F(CommessaInviataTest, NoWarningWhenSentJobOrdersMayBeChanged) {
@@ -130,6 +132,20 @@ TEST_F(TavornoTest, AnUnreadableDocumentIsReportedAndTheSettingsGiveTheVatNumber
 
     ASSERT_EQ(script.shown().size(), 1u);
     EXPECT_EQ(script.shown()[0].kind, QStringLiteral("error"));
+    EXPECT_EQ(window.PIvaCarr, QStringLiteral("01234567890"));
+}
+
+// A FIFO in place of the document would keep the program waiting before its window shows.
+TEST_F(TavornoTest, AFifoInPlaceOfTheDocumentIsReportedWithoutWaiting) {
+    const QString fifo = QDir(folder.dmsFolder()).filePath(QStringLiteral("DOCT.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    script.expectError();
+    TFormTavorno& window = avvia();
+
+    ASSERT_EQ(script.shown().size(), 1u);
+    EXPECT_EQ(script.shown()[0].kind, QStringLiteral("error"));
+    EXPECT_TRUE(script.shown()[0].text.contains(QStringLiteral("non è un file regolare")))
+        << script.shown()[0].text.toStdString();
     EXPECT_EQ(window.PIvaCarr, QStringLiteral("01234567890"));
 }
 

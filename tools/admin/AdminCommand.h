@@ -12,11 +12,13 @@ struct AdminCommand {
     int (*run)(const QStringList& arguments);
 };
 
-// Output helpers: text to standard output or standard error, UTF-8, one line each.
+// Output helpers: text to standard output or standard error, UTF-8, one line each; the
+// program's line breaks (CR LF) become the terminal's.
 void printOut(const QString& text);
 void printErr(const QString& text);
 
 int runInitDb(const QStringList& arguments);
 int runCheckDb(const QStringList& arguments);
+int runBackup(const QStringList& arguments);
 int runDmsShow(const QStringList& arguments);
 int runExport(const QStringList& arguments);

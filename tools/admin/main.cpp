@@ -4,17 +4,12 @@
 #include <QTextStream>
 #include <cstdio>
 
-void printOut(const QString& text) {
-    QTextStream out(stdout);
-    out << text << '\n';
-}
-
-void printErr(const QString& text) {
-    QTextStream err(stderr);
-    err << text << '\n';
-}
-
 namespace {
+
+void printLine(FILE* stream, const QString& text) {
+    QTextStream(stream) << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                        << '\n';
+}
 
 const QList<AdminCommand> kCommands = {
     {QStringLiteral("init-db"), QStringLiteral("init-db PERCORSO"),
@@ -23,8 +18,17 @@ const QList<AdminCommand> kCommands = {
      runInitDb},
     {QStringLiteral("check-db"), QStringLiteral("check-db PERCORSO"),
      QStringLiteral("Elenca ciò che manca al database (tabelle, colonne, chiavi esterne, "
-                    "indici). Esce con stato diverso da 0 se manca qualcosa."),
+                    "indici) e i danni che il controllo di integrità vi trova. Attende un "
+                    "database occupato come Tavorno e non vi scrive nulla. Esce con stato "
+                    "diverso da 0 se manca qualcosa o il file è danneggiato."),
      runCheckDb},
+    {QStringLiteral("backup"), QStringLiteral("backup DESTINAZIONE"),
+     QStringLiteral("Scrive una copia coerente del database indicato da DBPath in KORVADEX.ini "
+                    "(nella cartella di lavoro), anche mentre Tavorno è in uso, e la verifica. "
+                    "DESTINAZIONE è il file della copia, oppure una cartella esistente, in cui "
+                    "la copia prende il nome del database con data e ora. Non sovrascrive un "
+                    "file esistente."),
+     runBackup},
     {QStringLiteral("dms-show"), QStringLiteral("dms-show [FILE]"),
      QStringLiteral("Mostra in JSON che cosa Tavorno prende dal documento della scheda DMS "
                     "(di norma DOCT.ini nella cartella del DMS), senza chiedere né scrivere "
@@ -49,6 +53,14 @@ void printHelp() {
 }
 
 }  // namespace
+
+void printOut(const QString& text) {
+    printLine(stdout, text);
+}
+
+void printErr(const QString& text) {
+    printLine(stderr, text);
+}
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);

@@ -13,25 +13,42 @@
 
 namespace {
 
-void checkIsExportDocument(const QString& path, const QByteArray& content) {
-    QXmlStreamReader reader(content);
+// Read a part at a time, for the check and for the copy.
+constexpr qint64 kChunkSize = 256 * 1024;
+
+// The root must be dms:CONTENT in the service namespace.
+void checkRoot(const QString& path, const QXmlStreamReader& reader) {
+    const bool isContent =
+        reader.qualifiedName() == QLatin1String(KORVADEXNamespace::kPrefix) + QLatin1Char(':') +
+                                      QLatin1String(KORVADEXNamespace::kRootName) &&
+        reader.namespaceUri() == QLatin1String(KORVADEXNamespace::kServiceUri);
+    if (!isContent) {
+        throw InputError(QStringLiteral("Il file \"%1\" non è un documento KORVADEX: la radice è "
+                                        "\"%2\" invece di dms:CONTENT nel namespace %3.")
+                             .arg(path, reader.qualifiedName().toString(),
+                                  QLatin1String(KORVADEXNamespace::kServiceUri)));
+    }
+}
+
+void checkIsExportDocument(const QString& path, QIODevice& content) {
+    // Fed a part at a time: reading the device itself, the reader asks for a few KB at a time
+    // and takes twice as long.
+    QXmlStreamReader reader;
     bool rootSeen = false;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && !rootSeen) {
-            rootSeen = true;
-            const bool isContent =
-                reader.qualifiedName() == QLatin1String(KORVADEXNamespace::kPrefix) +
-                                              QLatin1Char(':') +
-                                              QLatin1String(KORVADEXNamespace::kRootName) &&
-                reader.namespaceUri() == QLatin1String(KORVADEXNamespace::kServiceUri);
-            if (!isContent) {
-                throw InputError(QStringLiteral("Il file \"%1\" non è un documento KORVADEX: la "
-                                                "radice è \"%2\" invece di dms:CONTENT nel "
-                                                "namespace %3.")
-                                     .arg(path, reader.qualifiedName().toString(),
-                                          QLatin1String(KORVADEXNamespace::kServiceUri)));
+    for (bool more = true; more;) {
+        const QByteArray part = content.read(kChunkSize);
+        more = !part.isEmpty();
+        reader.addData(part);
+        while (!reader.atEnd()) {
+            reader.readNext();
+            if (reader.isStartElement() && !rootSeen) {
+                rootSeen = true;
+                checkRoot(path, reader);
             }
+        }
+        // The document ended, or is broken; only a part that ends too soon waits for more.
+        if (reader.error() != QXmlStreamReader::PrematureEndOfDocumentError) {
+            break;
         }
     }
     if (reader.hasError()) {
@@ -43,15 +60,69 @@ void checkIsExportDocument(const QString& path, const QByteArray& content) {
     }
 }
 
-// Unbuffered, so that a short write shows in write()'s result instead of a truncated file
+DeliveryError writeFailure(const QString& path, const QFileDevice& file) {
+    // Qt reports a full disk as a resource error; its text alone is not always clear.
+    const QString reason = file.error() == QFileDevice::ResourceError
+                               ? QStringLiteral("disco pieno")
+                               : file.errorString();
+    return DeliveryError(QStringLiteral("Impossibile scrivere \"%1\": %2").arg(path, reason));
+}
+
+// A short write is repeated with the rest, so that the write that fails says why.
+void writeAll(QSaveFile& file, QByteArrayView bytes) {
+    while (!bytes.isEmpty()) {
+        const qint64 written = file.write(bytes.data(), bytes.size());
+        if (written <= 0) {
+            throw writeFailure(file.fileName(), file);
+        }
+        bytes = bytes.sliced(written);
+    }
+}
+
+// Unbuffered, so that a failed write shows in write()'s result instead of a truncated file
 // being committed.
+void openForWriting(QSaveFile& file) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        throw writeFailure(file.fileName(), file);
+    }
+}
+
+void commit(QSaveFile& file) {
+    if (!file.commit()) {
+        throw writeFailure(file.fileName(), file);
+    }
+}
+
 void writeAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
-        throw DeliveryError(
-            QStringLiteral("Impossibile scrivere \"%1\": %2").arg(path, file.errorString()));
+    openForWriting(file);
+    writeAll(file, bytes);
+    commit(file);
+}
+
+// Copies the whole of `source` into the delivery's copy, and notes its size and SHA-256.
+void copyWithChecksum(QFile& source, Delivery& delivery) {
+    if (!source.seek(0)) {
+        throw InputError(QStringLiteral("Impossibile leggere il file \"%1\": %2")
+                             .arg(source.fileName(), source.errorString()));
     }
+    QCryptographicHash sha256(QCryptographicHash::Sha256);
+    QSaveFile copy(delivery.copyPath);
+    openForWriting(copy);
+    QByteArray chunk(kChunkSize, Qt::Uninitialized);
+    qint64 read = 0;
+    while ((read = source.read(chunk.data(), kChunkSize)) > 0) {
+        const QByteArrayView part(chunk.constData(), read);
+        sha256.addData(part);
+        writeAll(copy, part);
+        delivery.size += read;
+    }
+    if (read < 0) {
+        throw InputError(QStringLiteral("Impossibile leggere il file \"%1\": %2")
+                             .arg(source.fileName(), source.errorString()));
+    }
+    commit(copy);
+    delivery.sha256 = QString::fromLatin1(sha256.result().toHex());
 }
 
 // A name no earlier delivery has taken: the time of receipt, then a counter if needed.
@@ -67,19 +138,18 @@ QString freeBaseName(const QDir& folder, const QDateTime& receivedAt) {
 
 }  // namespace
 
-QByteArray readExportDocument(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw InputError(
-            QStringLiteral("Impossibile leggere il file \"%1\": %2").arg(path, file.errorString()));
+std::unique_ptr<QFile> openExportDocument(const QString& path) {
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly)) {
+        throw InputError(QStringLiteral("Impossibile leggere il file \"%1\": %2")
+                             .arg(path, file->errorString()));
     }
-    const QByteArray content = file.readAll();
-    checkIsExportDocument(path, content);
-    return content;
+    checkIsExportDocument(path, *file);
+    return file;
 }
 
-Delivery deliverToOutbox(const QString& outboxRoot, const SendavoOptions& options,
-                         const QByteArray& document, const QDateTime& receivedAt) {
+Delivery deliverToOutbox(const QString& outboxRoot, const SendavoOptions& options, QFile& document,
+                         const QDateTime& receivedAt) {
     const QDir folder(QDir(outboxRoot).filePath(options.environment));
     if (!folder.mkpath(QStringLiteral("."))) {
         throw DeliveryError(
@@ -89,10 +159,8 @@ Delivery deliverToOutbox(const QString& outboxRoot, const SendavoOptions& option
     Delivery delivery;
     delivery.copyPath = folder.filePath(base + QStringLiteral(".XML"));
     delivery.manifestPath = folder.filePath(base + QStringLiteral(".json"));
-    delivery.size = document.size();
-    delivery.sha256 =
-        QString::fromLatin1(QCryptographicHash::hash(document, QCryptographicHash::Sha256).toHex());
-
+    // The manifest comes last: a copy without its manifest is an unfinished delivery.
+    copyWithChecksum(document, delivery);
     const QJsonObject manifest{
         {QStringLiteral("ambiente"), options.environment},
         {QStringLiteral("partitaIvaConcessionario"), options.dealerVat},
@@ -104,8 +172,6 @@ Delivery deliverToOutbox(const QString& outboxRoot, const SendavoOptions& option
         {QStringLiteral("dimensione"), delivery.size},
         {QStringLiteral("sha256"), delivery.sha256},
     };
-    // The manifest comes last: a copy without its manifest is an unfinished delivery.
-    writeAtomically(delivery.copyPath, document);
     writeAtomically(delivery.manifestPath, QJsonDocument(manifest).toJson());
     return delivery;
 }

@@ -2,9 +2,10 @@
 
 #include "SendavoOptions.h"
 
-#include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QString>
+#include <memory>
 
 // A failure to write the outbox or the log.
 class DeliveryError : public std::runtime_error {
@@ -17,9 +18,10 @@ private:
     QString message_;
 };
 
-// The content of the file at `path`, after checking that it is a well-formed export
-// document: root dms:CONTENT in the service namespace. Throws InputError otherwise.
-QByteArray readExportDocument(const QString& path);
+// The file at `path`, open for reading, after checking that it is a well-formed export
+// document: root dms:CONTENT in the service namespace. The check reads the file as a
+// stream, a part at a time. Throws InputError otherwise.
+std::unique_ptr<QFile> openExportDocument(const QString& path);
 
 struct Delivery {
     QString copyPath;
@@ -29,11 +31,13 @@ struct Delivery {
 };
 
 // Hands the document over: a copy and a manifest in `outboxRoot`/<environment>/, both
-// named after the time of receipt. The manifest records the environment, the dealer's VAT
-// number, the brand, the workshop code, the time, the file and its size and SHA-256; never
-// the user, the password or the key. Throws DeliveryError.
-Delivery deliverToOutbox(const QString& outboxRoot, const SendavoOptions& options,
-                         const QByteArray& document, const QDateTime& receivedAt);
+// named after the time of receipt. The copy and its SHA-256 are made in one pass over the
+// open file, a part at a time, so that a file of any size takes little memory. The manifest
+// records the environment, the dealer's VAT number, the brand, the workshop code, the
+// time, the file and its size and SHA-256; never the user, the password or the key. A full
+// disk is said as such. Throws DeliveryError (InputError when the file cannot be read).
+Delivery deliverToOutbox(const QString& outboxRoot, const SendavoOptions& options, QFile& document,
+                         const QDateTime& receivedAt);
 
 // Appends one line to the log file. Throws DeliveryError.
 void appendLogLine(const QString& logFile, const QString& line);

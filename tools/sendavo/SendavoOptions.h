@@ -30,8 +30,9 @@ private:
     QString message_;
 };
 
-// Reads the options from the program's arguments. An option with no value (the next word
-// is another option, or there is none) gets empty text. An unknown word, a repeated
-// option, an environment other than "production" or "goldmain", or a missing dealer VAT
-// number, brand, workshop code or file throws InputError.
+// Reads the options from the program's arguments. Every option the program passes must be
+// there once, each followed by its value, which is the next word whatever it looks like.
+// An unknown word, a repeated or missing option, an empty environment, dealer VAT number,
+// key, user, password, brand, workshop code or file, or an environment other than
+// "production" or "goldmain" throws InputError.
 SendavoOptions parseSendavoOptions(const QStringList& arguments);

@@ -52,9 +52,9 @@ int main(int argc, char* argv[]) {
         return refuse(error.message(), true);
     }
     try {
-        const QByteArray document = readExportDocument(options.path);
+        const std::unique_ptr<QFile> document = openExportDocument(options.path);
         const Delivery delivery =
-            deliverToOutbox(home.filePath(QStringLiteral("outbox")), options, document, now);
+            deliverToOutbox(home.filePath(QStringLiteral("outbox")), options, *document, now);
         log(logFile, now,
             QStringLiteral("CONSEGNATO\t%1\t%2\t%3 byte\tsha256 %4")
                 .arg(options.environment, QDir::toNativeSeparators(delivery.copyPath))
