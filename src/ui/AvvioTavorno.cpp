@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "db/UnitDB.h"
 #include "platform/Interaction.h"
+#include "ui/PrivacyCliente.h"
 #include "ui/Tavorno.h"
 
 #include <QGuiApplication>
@@ -16,6 +17,7 @@ ProgrammaTavorno avviaTavorno() {
     ProgrammaTavorno program;
     program.dataModule = std::make_unique<TDataModule1>();
     program.mainWindow = std::make_unique<TFormTavorno>(*program.dataModule);
+    program.privacyDialog = std::make_unique<TFormPrivacyCliente>(TCliente());
     // Only closing the main window, or an action that ends the program, ends it: not a
     // message box that closes while the main window is hidden behind the settings dialog.
     QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -26,7 +28,6 @@ ProgrammaTavorno avviaTavorno() {
         return program;
     }
     runReportingErrors([&] { program.mainWindow->FormCreate(); });
-    // The search and privacy dialogs are made here, once they exist.
     if (!caricaRiferimenti(*program.mainWindow)) {
         program.exitStatus = 1;
         return program;

@@ -3,12 +3,15 @@
 #include <memory>
 
 class TDataModule1;
+class TFormPrivacyCliente;
 class TFormTavorno;
 
 // What start-up makes for the run, in the order it makes them.
 struct ProgrammaTavorno {
     std::unique_ptr<TDataModule1> dataModule;
     std::unique_ptr<TFormTavorno> mainWindow;
+    // Made once at start and never shown: every "Privacy Cliente..." makes its own.
+    std::unique_ptr<TFormPrivacyCliente> privacyDialog;
     bool runEventLoop = false;
     // The process's exit status when the event loop does not run: non-zero when start-up
     // ended on a failure, so that a launcher can tell it from a normal end.

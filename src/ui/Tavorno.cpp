@@ -53,6 +53,7 @@ void TFormTavorno::connectHandlers() {
     handle(ButtonSalvaDatiCommessa, &TFormTavorno::ButtonSalvaDatiCommessaClick);
     handle(ButtonValorizzaIDClienteDMS, &TFormTavorno::ButtonValorizzaIDClienteDMSClick);
     handle(ButtonGeneraXMLOdierno, &TFormTavorno::ButtonGeneraXMLOdiernoClick);
+    handle(ButtonPrivacyCliente, &TFormTavorno::ButtonPrivacyClienteClick);
 }
 
 QString TFormTavorno::GetVersioneProgramma() {

@@ -5,10 +5,12 @@
 #include "support/WorkFolder.h"
 #include "ui/AvvioTavorno.h"
 #include "ui/Configurazione.h"
+#include "ui/PrivacyCliente.h"
 #include "ui/Tavorno.h"
 #include "ui/WidgetInteraction.h"
 
 #include <gtest/gtest.h>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -110,6 +112,38 @@ TEST_F(ModalLoopTest, AnErrorInTheSettingsDialogLeavesTheProgramRunning) {
     EXPECT_EQ(exitCode, 42) << "the program ended before the dialog had closed";
     EXPECT_TRUE(loop.finished());
     EXPECT_TRUE(window.isVisible());
+    window.hide();
+}
+
+// The consents as a keyboard user gives them: Space ticks the focused box, Tab moves on,
+// Enter presses the focused button.
+TEST_F(ModalLoopTest, ThePrivacyDialogWorksWithTheKeyboardAlone) {
+    WorkFolder folder;
+    folder.writeDefaultSettings();
+    folder.createDatabase();
+    ProgrammaTavorno program = avviaTavorno();
+    ASSERT_TRUE(program.runEventLoop);
+    TFormTavorno& window = *program.mainWindow;
+    window.show();
+
+    loop.then<TFormPrivacyCliente>([](TFormPrivacyCliente& dialog) {
+        dialog.CheckBoxPrivacyMarketingFCA->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        for (int tab = 0; tab < 4; ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // third parties, dealer
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dialog.ButtonConferma);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    loop.run([&] { window.ButtonPrivacyCliente->click(); });
+
+    EXPECT_TRUE(window.ClienteSelezionato.FMarketingFCA);
+    EXPECT_TRUE(window.ClienteSelezionato.FTerzePartiDealer);
+    EXPECT_FALSE(window.ClienteSelezionato.FTerzePartiFCA);
     window.hide();
 }
 

@@ -1,10 +1,12 @@
 // Opens Tavorno on the working folder it is started in, as the program does, and saves a
 // picture of each page of the main window and of the settings dialog into the folder
-// given, named PREFIX-veicolo.png, PREFIX-inconvenienti.png and PREFIX-configurazione.png.
+// given, named PREFIX-veicolo.png, PREFIX-inconvenienti.png, PREFIX-configurazione.png and
+// PREFIX-privacy.png.
 
 #include "platform/Interaction.h"
 #include "ui/AvvioTavorno.h"
 #include "ui/Configurazione.h"
+#include "ui/PrivacyCliente.h"
 #include "ui/Tavorno.h"
 #include "ui/WidgetInteraction.h"
 
@@ -53,5 +55,8 @@ int main(int argc, char* argv[]) {
     TFormConfigurazione dialog(
         window.MapMarche, [&](const QString& nome) { return window.MapMarche.key(nome); }, &window);
     ok = save(dialog, output.filePath(prefix + QStringLiteral("-configurazione.png"))) && ok;
+
+    TFormPrivacyCliente privacy(window.ClienteSelezionato, &window);
+    ok = save(privacy, output.filePath(prefix + QStringLiteral("-privacy.png"))) && ok;
     return ok ? 0 : 1;
 }
