@@ -7,9 +7,11 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 class ComplaintStore;
 class TDataModule1;
@@ -47,8 +49,15 @@ public:
     TListaCommesse getAllCommesseFromDB();
     TListaCommesse getListaCommesseFromDB(const QString& anno, const QString& mese,
                                           const QString& giorno);
+    // Every job order as getAllCommesseFromDB gives it, without its complaints
+    // (FListaInconvenienti empty): for the list of all job orders, which needs the
+    // complaints only of the job orders it exports.
+    TListaCommesse getAllCommesseSenzaInconvenienti();
 
     bool IsCommessaSent(const QString& idCommessaDMS);
+    // The ids, as FIDCommessaDMS holds them, of every job order IsCommessaSent finds sent,
+    // read with one statement instead of one per job order.
+    QSet<QString> getIdCommesseInviate();
     // Empty text when there is no job order.
     QString getMaxIdCommessa();
     // Returns the new job order's id as text.
@@ -91,13 +100,19 @@ public:
     // when there is no customer yet.
     std::optional<qint64> PrimoIdClienteLibero();
 
+    // Deletes the job cards of the job orders, and with them (through the cascading foreign
+    // keys) the job orders, their complaints, operations and parts: all of them or, after an
+    // error, none.
+    void EliminaCommesse(const std::vector<TCommessa>& commesse);
+
     // Marks every listed job order as sent, all or none.
     void ImpostaCommesseComeInviate(const TListaCommesse& commesse);
 
 private:
     bool haRighe(const QString& sql, const QString& parametro, const QString& valore);
     qint64 leggiIntero(const QString& sql, const QString& parametro, const QString& valore);
-    TListaCommesse caricaCommesse(TSQLQuery& lista, const std::optional<QString>& data);
+    TListaCommesse caricaCommesse(TSQLQuery& lista, const std::optional<QString>& data,
+                                  bool conInconvenienti = true);
     // At least the job orders the list statement gives.
     int contaCommesse(const std::optional<QString>& data);
 
