@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "db/UnitDB.h"
 #include "platform/Interaction.h"
+#include "ui/CercaCommesse.h"
 #include "ui/Tavorno.h"
 
 #include <QGuiApplication>
@@ -20,7 +21,8 @@ ProgrammaTavorno avviaTavorno() {
     // message box that closes while the main window is hidden behind the settings dialog.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     runReportingErrors([&] { program.mainWindow->FormCreate(); });
-    // The search and privacy dialogs are made here, once they exist, before connecting.
+    program.searchDialog = std::make_unique<TFormCercaCommesse>(*program.mainWindow);
+    // The privacy dialog is made here, once it exists, before connecting.
     const bool databaseUsable =
         connettiECaricaRiferimenti(*program.dataModule, *program.mainWindow);
     program.runEventLoop = databaseUsable && !interaction().endRequested();

@@ -3,12 +3,15 @@
 #include <memory>
 
 class TDataModule1;
+class TFormCercaCommesse;
 class TFormTavorno;
 
 // What start-up makes for the run, in the order it makes them.
 struct ProgrammaTavorno {
     std::unique_ptr<TDataModule1> dataModule;
     std::unique_ptr<TFormTavorno> mainWindow;
+    // Made once at start and never shown: every search makes its own.
+    std::unique_ptr<TFormCercaCommesse> searchDialog;
     bool runEventLoop = false;
 
     ProgrammaTavorno();
@@ -18,6 +21,6 @@ struct ProgrammaTavorno {
 };
 
 // Start-up up to the event loop: the data module, the main window and its set-up, the
-// database connection and the reference tables. `runEventLoop` is false when the program
-// has to end.
+// search dialog, the database connection and the reference tables. `runEventLoop` is false when the
+// program has to end.
 ProgrammaTavorno avviaTavorno();

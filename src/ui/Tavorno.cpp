@@ -53,6 +53,7 @@ void TFormTavorno::connectHandlers() {
     handle(ButtonSalvaDatiCommessa, &TFormTavorno::ButtonSalvaDatiCommessaClick);
     handle(ButtonValorizzaIDClienteDMS, &TFormTavorno::ButtonValorizzaIDClienteDMSClick);
     handle(ButtonGeneraXMLOdierno, &TFormTavorno::ButtonGeneraXMLOdiernoClick);
+    handle(ButtonCercaCommessePerData, &TFormTavorno::ButtonCercaCommessePerDataClick);
 }
 
 QString TFormTavorno::GetVersioneProgramma() {

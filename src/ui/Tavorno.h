@@ -53,6 +53,7 @@ public:
     void ButtonSalvaDatiCommessaClick();
     void ButtonValorizzaIDClienteDMSClick();
     void ButtonGeneraXMLOdiernoClick();
+    void ButtonCercaCommessePerDataClick();
 
     // The window's checks; each failing group shows its message. True when all pass.
     bool VerificaDatiCommessa(bool descrizioneRichiesta);
