@@ -180,8 +180,8 @@ TListaCommesse JobOrderStore::getAllCommesseFromDB() {
     return caricaCommesse(dm_.SQLQueryGetListaTutteCommesse, std::nullopt);
 }
 
-TListaCommesse JobOrderStore::getAllCommesseSenzaInconvenienti() {
-    return caricaCommesse(dm_.SQLQueryGetListaTutteCommesse, std::nullopt, false);
+TListaCommesse JobOrderStore::getAllCommesseSenzaInconvenienti(const QSet<qint64>& escluse) {
+    return caricaCommesse(dm_.SQLQueryGetListaTutteCommesse, std::nullopt, false, escluse);
 }
 
 TListaCommesse JobOrderStore::getListaCommesseFromDB(const QString& anno, const QString& mese,
@@ -207,11 +207,11 @@ int JobOrderStore::contaCommesse(const std::optional<QString>& data) {
 }
 
 TListaCommesse JobOrderStore::caricaCommesse(TSQLQuery& query, const std::optional<QString>& data,
-                                             bool conInconvenienti) {
+                                             bool conInconvenienti, const QSet<qint64>& escluse) {
     TListaCommesse commesse;
     // Room for every job order at once: a list of a hundred thousand grown step by step
     // would take its memory from the system several times over.
-    commesse.Reserve(contaCommesse(data));
+    commesse.Reserve(std::max(0, contaCommesse(data) - static_cast<int>(escluse.size())));
     BulkComplaintLoader inconvenienti(dm_);
     {
         query.open();
@@ -227,6 +227,9 @@ TListaCommesse JobOrderStore::caricaCommesse(TSQLQuery& query, const std::option
         // Many job orders share a date and a market.
         TestiRipetuti ripetuti;
         for (; !query.eof(); query.next()) {
+            if (escluse.contains(query.fieldInteger(idCommessa))) {
+                continue;
+            }
             TCommessa commessa =
                 TCommessa::Create(QString(), QString(), QString(), QString(), QString(), QString(),
                                   QString(), -1, -1, nullptr, false);
@@ -258,7 +261,7 @@ bool JobOrderStore::IsCommessaSent(const QString& idCommessaDMS) {
                QStringLiteral("IdCommessa"), idCommessaDMS) != 0;
 }
 
-QSet<QString> JobOrderStore::getIdCommesseInviate() {
+QSet<qint64> JobOrderStore::getIdCommesseInviate() {
     TSQLQuery& query = dm_.SQLQueryGeneric;
     // Rows holding the integer 0 are not sent; every other value is read as IsCommessaSent
     // reads it.
@@ -266,10 +269,10 @@ QSet<QString> JobOrderStore::getIdCommesseInviate() {
         QStringLiteral("SELECT IDCommessaDMS, StatoInvio FROM Commessa WHERE StatoInvio IS NOT 0"));
     query.open();
     auto closeQuery = qScopeGuard([&] { query.close(); });
-    QSet<QString> inviate;
+    QSet<qint64> inviate;
     for (; !query.eof(); query.next()) {
         if (query.fieldInteger(1) != 0) {
-            inviate.insert(query.fieldText(0));
+            inviate.insert(query.fieldInteger(0));
         }
     }
     return inviate;

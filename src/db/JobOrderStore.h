@@ -49,15 +49,15 @@ public:
     TListaCommesse getAllCommesseFromDB();
     TListaCommesse getListaCommesseFromDB(const QString& anno, const QString& mese,
                                           const QString& giorno);
-    // Every job order as getAllCommesseFromDB gives it, without its complaints
-    // (FListaInconvenienti empty): for the list of all job orders, which needs the
-    // complaints only of the job orders it exports.
-    TListaCommesse getAllCommesseSenzaInconvenienti();
+    // Every job order but those with the ids `escluse`, as getAllCommesseFromDB gives it,
+    // without its complaints (FListaInconvenienti empty): for the list of all job orders,
+    // which needs the complaints only of the job orders it exports.
+    TListaCommesse getAllCommesseSenzaInconvenienti(const QSet<qint64>& escluse = {});
 
     bool IsCommessaSent(const QString& idCommessaDMS);
-    // The ids, as FIDCommessaDMS holds them, of every job order IsCommessaSent finds sent,
-    // read with one statement instead of one per job order.
-    QSet<QString> getIdCommesseInviate();
+    // The ids of every job order IsCommessaSent finds sent, read with one statement instead
+    // of one per job order.
+    QSet<qint64> getIdCommesseInviate();
     // Empty text when there is no job order.
     QString getMaxIdCommessa();
     // Returns the new job order's id as text.
@@ -112,7 +112,7 @@ private:
     bool haRighe(const QString& sql, const QString& parametro, const QString& valore);
     qint64 leggiIntero(const QString& sql, const QString& parametro, const QString& valore);
     TListaCommesse caricaCommesse(TSQLQuery& lista, const std::optional<QString>& data,
-                                  bool conInconvenienti = true);
+                                  bool conInconvenienti = true, const QSet<qint64>& escluse = {});
     // At least the job orders the list statement gives.
     int contaCommesse(const std::optional<QString>& data);
 

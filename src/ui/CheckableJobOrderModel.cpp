@@ -19,6 +19,23 @@ public:
     }
 };
 
+// A check changes no line's size, so the lines stay where they are: QListView would lay out
+// every line again after any change of data, which ten years of lines make slow.
+class CheckListView : public QListView {
+public:
+    using QListView::QListView;
+
+protected:
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles) override {
+        if (roles == QList<int>{Qt::CheckStateRole}) {
+            QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+        } else {
+            QListView::dataChanged(topLeft, bottomRight, roles);
+        }
+    }
+};
+
 bool isLineBreak(QChar c) {
     return c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == QChar(0x85) ||
            c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
@@ -108,7 +125,7 @@ QString CheckableJobOrderModel::oneLine(QString description) {
 }
 
 QListView* jobOrderCheckList(const char* name) {
-    auto* list = named(new QListView, name);
+    QListView* list = named(new CheckListView, name);
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);

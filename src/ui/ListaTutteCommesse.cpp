@@ -16,17 +16,9 @@ TFormListaTutteCommesse::TFormListaTutteCommesse(TFormTavorno& owner, QWidget* p
 }
 
 void TFormListaTutteCommesse::FormCreate() {
-    TListaCommesse commesse = owner().jobOrders.getAllCommesseSenzaInconvenienti();
-    if (!owner().GestisciCommesseInviate) {
-        // Sent job orders neither appear nor stay in the list behind the lines.
-        const QSet<QString> inviate = owner().jobOrders.getIdCommesseInviate();
-        TListaCommesse nonInviate;
-        for (const TCommessa& commessa : commesse) {
-            if (!inviate.contains(commessa.FIDCommessaDMS)) {
-                nonInviate.Add(commessa);
-            }
-        }
-        commesse = std::move(nonInviate);
-    }
-    fill(std::move(commesse));
+    JobOrderStore& store = owner().jobOrders;
+    // Unless the setting allows them, sent job orders neither appear nor stay in the list
+    // behind the lines.
+    fill(store.getAllCommesseSenzaInconvenienti(
+        owner().GestisciCommesseInviate ? QSet<qint64>() : store.getIdCommesseInviate()));
 }
