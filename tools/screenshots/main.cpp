@@ -1,15 +1,27 @@
 // Opens Tavorno on the working folder it is started in, as the program does, and saves a
 // picture of each page of the main window and of the settings dialog into the folder
 // given, named PREFIX-veicolo.png, PREFIX-inconvenienti.png and PREFIX-configurazione.png.
+// With --ricerca in place of the prefix it saves instead the search dialog and the two result windows, as a user
+// has them on the busiest day of the database: cerca-commesse.png,
+// risultati-ricerca-commesse.png and lista-commesse.png.
 
+#include "db/UnitDB.h"
 #include "platform/Interaction.h"
 #include "ui/AvvioTavorno.h"
+#include "ui/CercaCommesse.h"
 #include "ui/Configurazione.h"
+#include "ui/ListaTutteCommesse.h"
+#include "ui/TabellaCommessePerData.h"
 #include "ui/Tavorno.h"
 #include "ui/WidgetInteraction.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTextStream>
 
@@ -25,6 +37,55 @@ bool save(QWidget& window, const QString& file) {
     return true;
 }
 
+bool saveMainWindow(TFormTavorno& window, const QDir& output, const QString& prefix) {
+    bool ok = save(window, output.filePath(prefix + QStringLiteral("-veicolo.png")));
+    window.PageControlCommessa->setCurrentIndex(1);
+    ok = save(window, output.filePath(prefix + QStringLiteral("-inconvenienti.png"))) && ok;
+    window.PageControlCommessa->setCurrentIndex(0);
+
+    TFormConfigurazione dialog(
+        window.MapMarche, [&](const QString& nome) { return window.MapMarche.key(nome); }, &window);
+    return save(dialog, output.filePath(prefix + QStringLiteral("-configurazione.png"))) && ok;
+}
+
+QDate busiestDay(TDataModule1& dataModule) {
+    TSQLQuery& query = dataModule.SQLQueryGeneric;
+    query.setSQL(
+        QStringLiteral("SELECT DataCommessa FROM Commessa GROUP BY DataCommessa ORDER BY "
+                       "count(*) DESC, DataCommessa LIMIT 1"));
+    query.open();
+    const QDate day = QDate::fromString(query.fieldText(0), Qt::ISODate);
+    query.close();
+    return day;
+}
+
+// Some lines checked and one highlighted, as in the middle of a user's choice.
+void chooseLines(QListView* list, std::initializer_list<int> checked, int highlighted) {
+    QAbstractItemModel* lines = list->model();
+    for (const int row : checked) {
+        lines->setData(lines->index(row, 0), Qt::Checked, Qt::CheckStateRole);
+    }
+    list->selectionModel()->setCurrentIndex(lines->index(highlighted, 0),
+                                            QItemSelectionModel::ClearAndSelect);
+    list->setFocus();
+}
+
+bool saveSearchWindows(TFormTavorno& window, TDataModule1& dataModule, const QDir& output) {
+    const QDate day = busiestDay(dataModule);
+    TFormCercaCommesse dialog(window, &window);
+    dialog.RadioButtonPerDataCreazione->click();
+    dialog.DatePickerRicercaCommesse->setDate(day);
+    bool ok = save(dialog, output.filePath(QStringLiteral("cerca-commesse.png")));
+
+    TFormTabellaCommessePerData perData(window, day, &window);
+    chooseLines(perData.CheckListBoxCommessePerData, {0, 2}, 3);
+    ok = save(perData, output.filePath(QStringLiteral("risultati-ricerca-commesse.png"))) && ok;
+
+    TFormListaTutteCommesse tutte(window, &window);
+    chooseLines(tutte.CheckListBoxListaCommesse, {1, 4, 5}, 7);
+    return save(tutte, output.filePath(QStringLiteral("lista-commesse.png"))) && ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -32,11 +93,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tavorno"));
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 3) {
-        QTextStream(stderr) << "Uso: tavorno-screenshots CARTELLA PREFISSO\n";
+        QTextStream(stderr) << "Uso: tavorno-screenshots CARTELLA PREFISSO|--ricerca\n";
         return 2;
     }
+    const bool search = arguments[2] == QLatin1String("--ricerca");
     const QDir output(arguments[1]);
-    const QString prefix = arguments[2];
 
     WidgetInteraction widgetInteraction;
     InteractionScope scope(widgetInteraction);
@@ -45,13 +106,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     TFormTavorno& window = *program.mainWindow;
-    bool ok = save(window, output.filePath(prefix + QStringLiteral("-veicolo.png")));
-    window.PageControlCommessa->setCurrentIndex(1);
-    ok = save(window, output.filePath(prefix + QStringLiteral("-inconvenienti.png"))) && ok;
-    window.PageControlCommessa->setCurrentIndex(0);
-
-    TFormConfigurazione dialog(
-        window.MapMarche, [&](const QString& nome) { return window.MapMarche.key(nome); }, &window);
-    ok = save(dialog, output.filePath(prefix + QStringLiteral("-configurazione.png"))) && ok;
+    window.show();
+    const bool ok = search ? saveSearchWindows(window, *program.dataModule, output)
+                           : saveMainWindow(window, output, arguments[2]);
     return ok ? 0 : 1;
 }
