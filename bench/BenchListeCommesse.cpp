@@ -12,6 +12,7 @@
 //
 //   tavorno-bench-liste PERCORSO
 
+#include "GiornoPiuPieno.h"
 #include "db/UnitDB.h"
 #include "platform/Errors.h"
 #include "platform/Interaction.h"
@@ -122,19 +123,7 @@ public:
         return cronometra([&] { tavorno_->jobOrders.getAllCommesseFromDB(); });
     }
 
-    QDate giornoPiuPieno() {
-        TSQLQuery& query = dm_.SQLQueryGeneric;
-        query.setSQL(
-            QStringLiteral("SELECT DataCommessa FROM Commessa GROUP BY DataCommessa ORDER BY "
-                           "count(*) DESC, DataCommessa LIMIT 1"));
-        query.open();
-        const QDate giorno = QDate::fromString(query.fieldText(0), Qt::ISODate);
-        query.close();
-        if (!giorno.isValid()) {
-            throw TavornoError(QStringLiteral("Il database non contiene commesse datate."));
-        }
-        return giorno;
-    }
+    QDate giornoPiuPieno() { return ::giornoPiuPieno(dm_); }
 
 private:
     TDataModule1 dm_;

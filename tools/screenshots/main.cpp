@@ -1,11 +1,10 @@
 // Opens Tavorno on the working folder it is started in, as the program does, and saves a
 // picture of each page of the main window and of the settings dialog into the folder
 // given, named PREFIX-veicolo.png, PREFIX-inconvenienti.png and PREFIX-configurazione.png.
-// With --ricerca in place of the prefix it saves instead the search dialog and the two result windows, as a user
-// has them on the busiest day of the database: cerca-commesse.png,
+// With --ricerca in place of the prefix it saves instead the search dialog and the two result
+// windows, as a user has them on the busiest day of the database: cerca-commesse.png,
 // risultati-ricerca-commesse.png and lista-commesse.png.
 
-#include "db/UnitDB.h"
 #include "platform/Interaction.h"
 #include "ui/AvvioTavorno.h"
 #include "ui/CercaCommesse.h"
@@ -19,6 +18,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QDir>
+#include <QHash>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QRadioButton>
@@ -48,15 +48,16 @@ bool saveMainWindow(TFormTavorno& window, const QDir& output, const QString& pre
     return save(dialog, output.filePath(prefix + QStringLiteral("-configurazione.png"))) && ok;
 }
 
-QDate busiestDay(TDataModule1& dataModule) {
-    TSQLQuery& query = dataModule.SQLQueryGeneric;
-    query.setSQL(
-        QStringLiteral("SELECT DataCommessa FROM Commessa GROUP BY DataCommessa ORDER BY "
-                       "count(*) DESC, DataCommessa LIMIT 1"));
-    query.open();
-    const QDate day = QDate::fromString(query.fieldText(0), Qt::ISODate);
-    query.close();
-    return day;
+// The date with the most job orders, where the window of one date shows a full list.
+QDate busiestDay(JobOrderStore& store) {
+    QHash<QString, int> perDay;
+    QString busiest;
+    for (const TCommessa& commessa : store.getAllCommesseSenzaInconvenienti()) {
+        if (++perDay[commessa.FDataCommessa] > perDay.value(busiest)) {
+            busiest = commessa.FDataCommessa;
+        }
+    }
+    return QDate::fromString(busiest, Qt::ISODate);
 }
 
 // Some lines checked and one highlighted, as in the middle of a user's choice.
@@ -70,8 +71,8 @@ void chooseLines(QListView* list, std::initializer_list<int> checked, int highli
     list->setFocus();
 }
 
-bool saveSearchWindows(TFormTavorno& window, TDataModule1& dataModule, const QDir& output) {
-    const QDate day = busiestDay(dataModule);
+bool saveSearchWindows(TFormTavorno& window, const QDir& output) {
+    const QDate day = busiestDay(window.jobOrders);
     TFormCercaCommesse dialog(window, &window);
     dialog.RadioButtonPerDataCreazione->click();
     dialog.DatePickerRicercaCommesse->setDate(day);
@@ -107,7 +108,7 @@ int main(int argc, char* argv[]) {
     }
     TFormTavorno& window = *program.mainWindow;
     window.show();
-    const bool ok = search ? saveSearchWindows(window, *program.dataModule, output)
-                           : saveMainWindow(window, output, arguments[2]);
+    const bool ok =
+        search ? saveSearchWindows(window, output) : saveMainWindow(window, output, arguments[2]);
     return ok ? 0 : 1;
 }
