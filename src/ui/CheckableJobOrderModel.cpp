@@ -41,6 +41,13 @@ bool isLineBreak(QChar c) {
            c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
+// The description as its line shows it: whatever line breaks it holds become blanks.
+QString oneLine(QString description) {
+    description.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    std::replace_if(description.begin(), description.end(), isLineBreak, QChar(u' '));
+    return description;
+}
+
 }  // namespace
 
 CheckableJobOrderModel::CheckableJobOrderModel(TListaCommesse commesse, QObject* parent)
@@ -88,14 +95,11 @@ QVariant CheckableJobOrderModel::data(const QModelIndex& index, int role) const 
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
         return {};
     }
-    const size_t row = static_cast<size_t>(index.row());
     switch (role) {
         case Qt::DisplayRole:
             return oneLine((commesse_.begin() + index.row())->FDescrizioneCommessa);
-        case Qt::ToolTipRole:
-            return (commesse_.begin() + index.row())->FDescrizioneCommessa;
         case Qt::CheckStateRole:
-            return checked_[row] ? Qt::Checked : Qt::Unchecked;
+            return checked_[static_cast<size_t>(index.row())] ? Qt::Checked : Qt::Unchecked;
         default:
             return {};
     }
@@ -116,12 +120,6 @@ Qt::ItemFlags CheckableJobOrderModel::flags(const QModelIndex& index) const {
     }
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
            Qt::ItemNeverHasChildren;
-}
-
-QString CheckableJobOrderModel::oneLine(QString description) {
-    description.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    std::replace_if(description.begin(), description.end(), isLineBreak, QChar(u' '));
-    return description;
 }
 
 QListView* jobOrderCheckList(const char* name) {

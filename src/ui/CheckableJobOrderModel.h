@@ -27,15 +27,13 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // The description as a line shows it: whatever line breaks it holds become blanks.
-    static QString oneLine(QString description);
-
 private:
     TListaCommesse commesse_;
     std::vector<bool> checked_;
 };
 
-// A check list of job orders: one line of text per job order, every line as tall as the
-// first and as wide as the list (a long description ends in an ellipsis, its whole text
-// in the hint), so that the view lays out and paints only the lines in sight.
+// A check list of job orders: one line of text per job order (line breaks in a description
+// become blanks), every line as tall as the first and as wide as the list (a long
+// description ends in an ellipsis), so that the view lays out and paints only the lines in
+// sight.
 QListView* jobOrderCheckList(const char* name);
