@@ -577,8 +577,8 @@ void JobOrderStore::EliminaCommesse(const std::vector<TCommessa>& commesse) {
         }
         transaction.commit();
     } catch (const DatabaseError& error) {
-        throw DatabaseError(QStringLiteral("Impossibile eliminare le commesse selezionate: "
-                                           "%1\r\nNessuna commessa è stata eliminata.")
+        throw DatabaseError(QStringLiteral("Impossibile eliminare le commesse selezionate.\r\n%1"
+                                           "\r\nNessuna commessa è stata eliminata.")
                                 .arg(error.message()));
     }
 }
