@@ -8,6 +8,7 @@
 //
 //   tavorno-bench-export PERCORSO [--memoria-trattenuta]
 
+#include "GiornoPiuPieno.h"
 #include "app/ArchivioEsportazione.h"
 #include "db/ComplaintStore.h"
 #include "db/JobOrderStore.h"
@@ -86,21 +87,7 @@ public:
         return giorni;
     }
 
-    QDate giornoPiuPieno() {
-        TSQLQuery& query = dm_.SQLQueryGeneric;
-        query.setSQL(
-            QStringLiteral("SELECT DataCommessa FROM Commessa GROUP BY DataCommessa "
-                           "ORDER BY count(*) DESC, DataCommessa LIMIT 1"));
-        query.open();
-        const QDate giorno = QDate::fromString(query.fieldText(0), Qt::ISODate);
-        query.close();
-        if (!giorno.isValid()) {
-            throw TavornoError(
-                QStringLiteral("Il database non contiene commesse datate: niente "
-                               "da misurare."));
-        }
-        return giorno;
-    }
+    QDate giornoPiuPieno() { return ::giornoPiuPieno(dm_); }
 
 private:
     TDataModule1 dm_;

@@ -199,6 +199,10 @@ TListaCommesse JobOrderStore::getAllCommesseFromDB() {
     return caricaCommesse(dm_.SQLQueryGetListaTutteCommesse, std::nullopt);
 }
 
+TListaCommesse JobOrderStore::getAllCommesseSenzaInconvenienti(const QSet<qint64>& escluse) {
+    return caricaCommesse(dm_.SQLQueryGetListaTutteCommesse, std::nullopt, false, escluse);
+}
+
 TListaCommesse JobOrderStore::getListaCommesseFromDB(const QString& anno, const QString& mese,
                                                      const QString& giorno) {
     const QString data = anno + u'-' + dueCifre(mese, QStringLiteral("il mese")) + u'-' +
@@ -221,11 +225,12 @@ int JobOrderStore::contaCommesse(const std::optional<QString>& data) {
     return righe;
 }
 
-TListaCommesse JobOrderStore::caricaCommesse(TSQLQuery& query, const std::optional<QString>& data) {
+TListaCommesse JobOrderStore::caricaCommesse(TSQLQuery& query, const std::optional<QString>& data,
+                                             bool conInconvenienti, const QSet<qint64>& escluse) {
     TListaCommesse commesse;
     // Room for every job order at once: a list of a hundred thousand grown step by step
     // would take its memory from the system several times over.
-    commesse.Reserve(contaCommesse(data));
+    commesse.Reserve(std::max(0, contaCommesse(data) - static_cast<int>(escluse.size())));
     BulkComplaintLoader inconvenienti(dm_);
     {
         query.open();
@@ -241,6 +246,9 @@ TListaCommesse JobOrderStore::caricaCommesse(TSQLQuery& query, const std::option
         // Many job orders share a date and a market.
         TestiRipetuti ripetuti;
         for (; !query.eof(); query.next()) {
+            if (escluse.contains(query.fieldInteger(idCommessa))) {
+                continue;
+            }
             TCommessa commessa =
                 TCommessa::Create(QString(), QString(), QString(), QString(), QString(), QString(),
                                   QString(), -1, -1, nullptr, false);
@@ -253,12 +261,16 @@ TListaCommesse JobOrderStore::caricaCommesse(TSQLQuery& query, const std::option
             commessa.FCodiceScheda = query.fieldText(codiceScheda);
             commessa.FIdScheda = static_cast<int>(query.fieldInteger(idScheda));
             commessa.FIdVeicolo = static_cast<int>(query.fieldInteger(idVeicolo));
-            commessa.FListaInconvenienti =
-                inconvenienti.listaPer(query.fieldInteger(idCommessa), commessa.FIDCommessaDMS);
+            if (conInconvenienti) {
+                commessa.FListaInconvenienti =
+                    inconvenienti.listaPer(query.fieldInteger(idCommessa), commessa.FIDCommessaDMS);
+            }
             commesse.Add(std::move(commessa));
         }
     }
-    inconvenienti.carica(data);
+    if (conInconvenienti) {
+        inconvenienti.carica(data);
+    }
     return commesse;
 }
 
@@ -266,6 +278,23 @@ bool JobOrderStore::IsCommessaSent(const QString& idCommessaDMS) {
     return leggiIntero(
                QStringLiteral("SELECT StatoInvio FROM Commessa WHERE IDCommessaDMS = :IdCommessa"),
                QStringLiteral("IdCommessa"), idCommessaDMS) != 0;
+}
+
+QSet<qint64> JobOrderStore::getIdCommesseInviate() {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    // Rows holding the integer 0 are not sent; every other value is read as IsCommessaSent
+    // reads it.
+    query.setSQL(
+        QStringLiteral("SELECT IDCommessaDMS, StatoInvio FROM Commessa WHERE StatoInvio IS NOT 0"));
+    query.open();
+    auto closeQuery = qScopeGuard([&] { query.close(); });
+    QSet<qint64> inviate;
+    for (; !query.eof(); query.next()) {
+        if (query.fieldInteger(1) != 0) {
+            inviate.insert(query.fieldInteger(0));
+        }
+    }
+    return inviate;
 }
 
 QString JobOrderStore::getMaxIdCommessa() {
@@ -545,6 +574,27 @@ std::optional<qint64> JobOrderStore::PrimoIdClienteLibero() {
         }
     }
     return libero;
+}
+
+void JobOrderStore::EliminaCommesse(const std::vector<TCommessa>& commesse) {
+    try {
+        // Foreign keys can be switched on only outside a transaction; the connection has had
+        // them on since it opened, so the cascade below also holds without this.
+        TSQLQuery& pragma = dm_.SQLQueryGeneric;
+        pragma.setSQL(QStringLiteral("PRAGMA foreign_keys = ON;"));
+        pragma.execute();
+        TransactionGuard transaction(dm_.SQLConnection1);
+        TSQLQuery& elimina = dm_.SQLQueryEliminaScheda;
+        for (const TCommessa& commessa : commesse) {
+            elimina.setParamInteger(QStringLiteral("IDSCHE"), commessa.FIdScheda);
+            elimina.execute();
+        }
+        transaction.commit();
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(QStringLiteral("Impossibile eliminare le commesse selezionate.\r\n%1"
+                                           "\r\nNessuna commessa è stata eliminata.")
+                                .arg(error.message()));
+    }
 }
 
 QStringList JobOrderStore::ImpostaCommesseComeInviate(const TListaCommesse& commesse,

@@ -7,10 +7,12 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class ComplaintStore;
 class TDataModule1;
@@ -48,8 +50,15 @@ public:
     TListaCommesse getAllCommesseFromDB();
     TListaCommesse getListaCommesseFromDB(const QString& anno, const QString& mese,
                                           const QString& giorno);
+    // Every job order but those with the ids `escluse`, as getAllCommesseFromDB gives it,
+    // without its complaints (FListaInconvenienti empty): for the list of all job orders,
+    // which needs the complaints only of the job orders it exports.
+    TListaCommesse getAllCommesseSenzaInconvenienti(const QSet<qint64>& escluse = {});
 
     bool IsCommessaSent(const QString& idCommessaDMS);
+    // The ids of every job order IsCommessaSent finds sent, read with one statement instead
+    // of one per job order.
+    QSet<qint64> getIdCommesseInviate();
     // Empty text when there is no job order.
     QString getMaxIdCommessa();
     // Returns the new job order's id as text.
@@ -92,6 +101,11 @@ public:
     // when there is no customer yet.
     std::optional<qint64> PrimoIdClienteLibero();
 
+    // Deletes the job cards of the job orders, and with them (through the cascading foreign
+    // keys) the job orders, their complaints, operations and parts: all of them or, after an
+    // error, none.
+    void EliminaCommesse(const std::vector<TCommessa>& commesse);
+
     // Marks every listed job order as sent, in one transaction whose write lock is taken
     // first; `conLock`, when given, runs once the lock is held and before the marks (see
     // ExportStore). Returns the ids of the job orders no longer in the database; the others
@@ -102,7 +116,8 @@ public:
 private:
     bool haRighe(const QString& sql, const QString& parametro, const QString& valore);
     qint64 leggiIntero(const QString& sql, const QString& parametro, const QString& valore);
-    TListaCommesse caricaCommesse(TSQLQuery& lista, const std::optional<QString>& data);
+    TListaCommesse caricaCommesse(TSQLQuery& lista, const std::optional<QString>& data,
+                                  bool conInconvenienti = true, const QSet<qint64>& escluse = {});
     // At least the job orders the list statement gives.
     int contaCommesse(const std::optional<QString>& data);
 

@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "db/UnitDB.h"
 #include "platform/Interaction.h"
+#include "ui/CercaCommesse.h"
 #include "ui/PrivacyCliente.h"
 #include "ui/Tavorno.h"
 
@@ -17,6 +18,7 @@ ProgrammaTavorno avviaTavorno() {
     ProgrammaTavorno program;
     program.dataModule = std::make_unique<TDataModule1>();
     program.mainWindow = std::make_unique<TFormTavorno>(*program.dataModule);
+    program.searchDialog = std::make_unique<TFormCercaCommesse>(*program.mainWindow);
     program.privacyDialog = std::make_unique<TFormPrivacyCliente>(TCliente());
     // Only closing the main window, or an action that ends the program, ends it: not a
     // message box that closes while the main window is hidden behind the settings dialog.

@@ -3,6 +3,7 @@
 #include <memory>
 
 class TDataModule1;
+class TFormCercaCommesse;
 class TFormPrivacyCliente;
 class TFormTavorno;
 
@@ -10,6 +11,8 @@ class TFormTavorno;
 struct ProgrammaTavorno {
     std::unique_ptr<TDataModule1> dataModule;
     std::unique_ptr<TFormTavorno> mainWindow;
+    // Made once at start and never shown: every search makes its own.
+    std::unique_ptr<TFormCercaCommesse> searchDialog;
     // Made once at start and never shown: every "Privacy Cliente..." makes its own.
     std::unique_ptr<TFormPrivacyCliente> privacyDialog;
     bool runEventLoop = false;

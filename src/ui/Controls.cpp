@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -85,6 +86,14 @@ QComboBox* editableComboBox(const char* name) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     return box;
+}
+
+QDateEdit* datePicker(const char* name, const QDate& first, const QDate& last) {
+    auto* picker = named(new QDateEdit, name);
+    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    picker->setDateRange(first, last);
+    picker->setCalendarPopup(true);
+    return picker;
 }
 
 QLabel* fieldLabel(const QString& text, QWidget* control) {

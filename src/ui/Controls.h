@@ -11,6 +11,8 @@
 
 class QAbstractButton;
 class QComboBox;
+class QDate;
+class QDateEdit;
 class QFrame;
 class QHBoxLayout;
 class QKeyEvent;
@@ -48,6 +50,10 @@ QPushButton* iconButton(const char* name, const QString& hint);
 QComboBox* choiceComboBox(const char* name);
 // A combo box whose text can also be typed.
 QComboBox* editableComboBox(const char* name);
+
+// A date picker showing day, month and four-digit year, with a calendar to choose from,
+// limited to the dates from `first` to `last`.
+QDateEdit* datePicker(const char* name, const QDate& first, const QDate& last);
 
 // The label of a control: its buddy is the control, and the control is announced by the
 // label's text. Label and control must end up in the same parent widget (place both in the

@@ -54,6 +54,7 @@ void TFormTavorno::connectHandlers() {
     handle(ButtonValorizzaIDClienteDMS, &TFormTavorno::ButtonValorizzaIDClienteDMSClick);
     handle(ButtonGeneraXMLOdierno, &TFormTavorno::ButtonGeneraXMLOdiernoClick);
     handle(ButtonPrivacyCliente, &TFormTavorno::ButtonPrivacyClienteClick);
+    handle(ButtonCercaCommessePerData, &TFormTavorno::ButtonCercaCommessePerDataClick);
 }
 
 QString TFormTavorno::GetVersioneProgramma() {

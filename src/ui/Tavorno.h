@@ -54,6 +54,7 @@ public:
     void ButtonValorizzaIDClienteDMSClick();
     void ButtonGeneraXMLOdiernoClick();
     void ButtonPrivacyClienteClick();
+    void ButtonCercaCommessePerDataClick();
 
     // The window's checks; each failing group shows its message. True when all pass.
     bool VerificaDatiCommessa(bool descrizioneRichiesta);

@@ -1,17 +1,28 @@
 // Opens Tavorno on the working folder it is started in, as the program does, and saves a
 // picture of each page of the main window and of the settings dialog into the folder
 // given, named PREFIX-veicolo.png, PREFIX-inconvenienti.png, PREFIX-configurazione.png and
-// PREFIX-privacy.png.
+// PREFIX-privacy.png. With --ricerca in place of the prefix it saves instead the search
+// dialog and the two result windows, as a user has them on the busiest day of the database:
+// cerca-commesse.png, risultati-ricerca-commesse.png and lista-commesse.png.
 
 #include "platform/Interaction.h"
 #include "ui/AvvioTavorno.h"
+#include "ui/CercaCommesse.h"
 #include "ui/Configurazione.h"
 #include "ui/PrivacyCliente.h"
+#include "ui/ListaTutteCommesse.h"
+#include "ui/TabellaCommessePerData.h"
 #include "ui/Tavorno.h"
 #include "ui/WidgetInteraction.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
+#include <QHash>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTextStream>
 
@@ -27,26 +38,7 @@ bool save(QWidget& window, const QString& file) {
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavorno"));
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 3) {
-        QTextStream(stderr) << "Uso: tavorno-screenshots CARTELLA PREFISSO\n";
-        return 2;
-    }
-    const QDir output(arguments[1]);
-    const QString prefix = arguments[2];
-
-    WidgetInteraction widgetInteraction;
-    InteractionScope scope(widgetInteraction);
-    ProgrammaTavorno program = avviaTavorno();
-    if (!program.runEventLoop) {
-        return 1;
-    }
-    TFormTavorno& window = *program.mainWindow;
+bool saveMainWindow(TFormTavorno& window, const QDir& output, const QString& prefix) {
     bool ok = save(window, output.filePath(prefix + QStringLiteral("-veicolo.png")));
     window.PageControlCommessa->setCurrentIndex(1);
     ok = save(window, output.filePath(prefix + QStringLiteral("-inconvenienti.png"))) && ok;
@@ -57,6 +49,70 @@ int main(int argc, char* argv[]) {
     ok = save(dialog, output.filePath(prefix + QStringLiteral("-configurazione.png"))) && ok;
 
     TFormPrivacyCliente privacy(window.ClienteSelezionato, &window);
-    ok = save(privacy, output.filePath(prefix + QStringLiteral("-privacy.png"))) && ok;
+    return save(privacy, output.filePath(prefix + QStringLiteral("-privacy.png"))) && ok;
+}
+
+// The date with the most job orders, where the window of one date shows a full list.
+QDate busiestDay(JobOrderStore& store) {
+    QHash<QString, int> perDay;
+    QString busiest;
+    for (const TCommessa& commessa : store.getAllCommesseSenzaInconvenienti()) {
+        if (++perDay[commessa.FDataCommessa] > perDay.value(busiest)) {
+            busiest = commessa.FDataCommessa;
+        }
+    }
+    return QDate::fromString(busiest, Qt::ISODate);
+}
+
+// Some lines checked and one highlighted, as in the middle of a user's choice.
+void chooseLines(QListView* list, std::initializer_list<int> checked, int highlighted) {
+    QAbstractItemModel* lines = list->model();
+    for (const int row : checked) {
+        lines->setData(lines->index(row, 0), Qt::Checked, Qt::CheckStateRole);
+    }
+    list->selectionModel()->setCurrentIndex(lines->index(highlighted, 0),
+                                            QItemSelectionModel::ClearAndSelect);
+    list->setFocus();
+}
+
+bool saveSearchWindows(TFormTavorno& window, const QDir& output) {
+    const QDate day = busiestDay(window.jobOrders);
+    TFormCercaCommesse dialog(window, &window);
+    dialog.RadioButtonPerDataCreazione->click();
+    dialog.DatePickerRicercaCommesse->setDate(day);
+    bool ok = save(dialog, output.filePath(QStringLiteral("cerca-commesse.png")));
+
+    TFormTabellaCommessePerData perData(window, day, &window);
+    chooseLines(perData.CheckListBoxCommessePerData, {0, 2}, 3);
+    ok = save(perData, output.filePath(QStringLiteral("risultati-ricerca-commesse.png"))) && ok;
+
+    TFormListaTutteCommesse tutte(window, &window);
+    chooseLines(tutte.CheckListBoxListaCommesse, {1, 4, 5}, 7);
+    return save(tutte, output.filePath(QStringLiteral("lista-commesse.png"))) && ok;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavorno"));
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 3) {
+        QTextStream(stderr) << "Uso: tavorno-screenshots CARTELLA PREFISSO|--ricerca\n";
+        return 2;
+    }
+    const bool search = arguments[2] == QLatin1String("--ricerca");
+    const QDir output(arguments[1]);
+
+    WidgetInteraction widgetInteraction;
+    InteractionScope scope(widgetInteraction);
+    ProgrammaTavorno program = avviaTavorno();
+    if (!program.runEventLoop) {
+        return 1;
+    }
+    TFormTavorno& window = *program.mainWindow;
+    window.show();
+    const bool ok =
+        search ? saveSearchWindows(window, output) : saveMainWindow(window, output, arguments[2]);
     return ok ? 0 : 1;
 }
