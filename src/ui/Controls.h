@@ -30,7 +30,8 @@ Control* named(Control* control, const char* name) {
     return control;
 }
 
-// An edit field; `limit` characters at most as the user types (0: no limit).
+// An edit field; `limit` characters at most as the user types (0: no limit). Characters are
+// counted as the checks count them: one outside the Basic Multilingual Plane is one.
 QLineEdit* lineEdit(const char* name, int limit = 0);
 
 // Puts text into a field as the program does: whole, also beyond the typing limit, which
