@@ -4,6 +4,7 @@
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
+#include <QObject>
 #include <QString>
 #include <deque>
 #include <functional>
