@@ -81,6 +81,10 @@ QLineEdit* lineEdit(const char* name, int limit) {
     return field;
 }
 
+void fitWidthToDigits(QLineEdit* field, int characters) {
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(characters, u'0')) + 12);
+}
+
 void showWhole(QLineEdit* field, const QString& text) {
     if (auto* limit = dynamic_cast<CharacterLimit*>(
             field->findChild<QValidator*>(QString(), Qt::FindDirectChildrenOnly))) {
