@@ -60,8 +60,10 @@ QString spokenName(const QString& labelText) {
 QFrame* rule(const char* name, QFrame::Shape shape) {
     auto* line = named(new QFrame, name);
     line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Sunken);
+    // Plain: a sunken line is drawn two pixels wide, a dark one and a light one.
+    line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
+    line->setForegroundRole(QPalette::Mid);
     return line;
 }
 
@@ -91,6 +93,8 @@ void showWhole(QLineEdit* field, const QString& text) {
         limit->makeRoomFor(text);
     }
     field->setText(text);
+    // A text longer than the field is read from its beginning.
+    field->setCursorPosition(0);
 }
 
 QPushButton* button(const char* name, const QString& caption) {
