@@ -1,15 +1,25 @@
 // Opens Tavorno on the working folder it is started in, as the program does, and saves a
 // picture of each page of the main window and of the settings dialog into the folder
 // given, named PREFIX-veicolo.png, PREFIX-inconvenienti.png and PREFIX-configurazione.png.
+// With --operazioni-ricambi it also saves the six operation and part dialogs on the job
+// card's lines: aggiungi-operazione.png, nuova-operazione.png, modifica-operazione.png and
+// the same for "ricambio".
 
 #include "platform/Interaction.h"
+#include "ui/AggiungiOperazione.h"
+#include "ui/AggiungiRicambio.h"
 #include "ui/AvvioTavorno.h"
 #include "ui/Configurazione.h"
+#include "ui/ModificaOperazione.h"
+#include "ui/ModificaRicambio.h"
+#include "ui/NuovaOperazione.h"
+#include "ui/NuovoRicambio.h"
 #include "ui/Tavorno.h"
 #include "ui/WidgetInteraction.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTextStream>
 
@@ -25,14 +35,58 @@ bool save(QWidget& window, const QString& file) {
     return true;
 }
 
+// A pick dialog as the user sees it after clicking the first line.
+bool savePick(PickDialog& dialog, const QString& file) {
+    dialog.offeredList->setCurrentRow(0);
+    return save(dialog, file);
+}
+
+// A line of the card as it stands in a complaint, with a code and a charge code.
+template <typename Record>
+Record inComplaint(const TypedList<Record>& offered, const MappaCodici& chargeCodes) {
+    Entry entry = entryOf(offered.Count() > 0 ? offered.Get(0).value() : Record());
+    entry.code = entry.code.isEmpty() ? QStringLiteral("A0101") : entry.code;
+    entry.chargeCode = chargeCodes.isEmpty() ? QChar() : chargeCodes.firstKey().front();
+    return recordOf<Record>(entry);
+}
+
+// The six dialogs on the offered lines of the job card the main window read.
+bool saveEntryDialogs(TFormTavorno& window, const QDir& output) {
+    const CodeDictionary dictionary{window.MapCodiciACarico, [&window](const QString& name) {
+                                        return window.MapCodiciACarico.key(name);
+                                    }};
+    const auto file = [&output](const char* name) {
+        return output.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    };
+    TFormAggiungiOperazione pickOperation(&window, dictionary, window.ListaOperazioniDisponibili);
+    pickOperation.setListaRicDisp(window.ListaRicambiDisponibili);
+    bool ok = savePick(pickOperation, file("aggiungi-operazione"));
+    TFormAggiungiRicambio pickPart(&window, dictionary, window.ListaRicambiDisponibili);
+    pickPart.setListaOpDisp(window.ListaOperazioniDisponibili);
+    ok = savePick(pickPart, file("aggiungi-ricambio")) && ok;
+    TFormNuovaOperazione newOperation(&window, dictionary, window.ListaOperazioniDisponibili);
+    ok = save(newOperation, file("nuova-operazione")) && ok;
+    TFormNuovoRicambio newPart(&window, dictionary, window.ListaRicambiDisponibili);
+    ok = save(newPart, file("nuovo-ricambio")) && ok;
+    TFormModificaOperazione changeOperation(
+        &window, inComplaint(window.ListaOperazioniDisponibili, window.MapCodiciACarico),
+        dictionary);
+    ok = save(changeOperation, file("modifica-operazione")) && ok;
+    TFormModificaRicambio changePart(
+        &window, inComplaint(window.ListaRicambiDisponibili, window.MapCodiciACarico), dictionary);
+    return save(changePart, file("modifica-ricambio")) && ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavorno"));
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    const bool entryDialogs = arguments.removeAll(QStringLiteral("--operazioni-ricambi")) > 0;
     if (arguments.size() != 3) {
-        QTextStream(stderr) << "Uso: tavorno-screenshots CARTELLA PREFISSO\n";
+        QTextStream(stderr)
+            << "Uso: tavorno-screenshots CARTELLA PREFISSO [--operazioni-ricambi]\n";
         return 2;
     }
     const QDir output(arguments[1]);
@@ -53,5 +107,8 @@ int main(int argc, char* argv[]) {
     TFormConfigurazione dialog(
         window.MapMarche, [&](const QString& nome) { return window.MapMarche.key(nome); }, &window);
     ok = save(dialog, output.filePath(prefix + QStringLiteral("-configurazione.png"))) && ok;
+    if (entryDialogs) {
+        ok = saveEntryDialogs(window, output) && ok;
+    }
     return ok ? 0 : 1;
 }
