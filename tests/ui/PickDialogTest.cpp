@@ -372,6 +372,19 @@ TYPED_TEST(PickDialogTest, AfterAMoveNothingIsSelectedForSelezionaOrAnotherMove)
     EXPECT_EQ(this->scelta(*dialog).id, -1);
 }
 
+TYPED_TEST(PickDialogTest, WithoutTheOtherListAMoveIsAnErrorThatChangesNothing) {
+    this->offer({voce<TypeParam>(QStringLiteral("Olio"))});
+    typename TestFixture::Pick dialog(nullptr, this->dictionary(), this->offered);
+    dialog.show();
+    clickItem(dialog.offeredList, 0);
+    this->script.expectError(QStringLiteral("Non è stata indicata la lista in cui spostare."));
+    click(dialog.moveButton);
+
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(this->offered.Count(), 1);
+    EXPECT_EQ(dialog.offeredList->count(), 1);
+}
+
 TYPED_TEST(PickDialogTest, ANewEntryJoinsTheAvailableListAndStaysThereAfterCancelling) {
     this->offer({voce<TypeParam>(QStringLiteral("Olio"))});
     auto dialog = this->openPick();
