@@ -31,8 +31,6 @@ const ForKinds<std::vector<Campo>> kCampi{
      {QStringLiteral("ComboBoxCodiceACarico"), QStringLiteral("Codice a Carico:"), 0},
      {QStringLiteral("ButtonAnnulla"), QString(), 0},
      {QStringLiteral("ButtonConferma"), QString(), 0}}};
-const ForKinds<QString> kCodiceObbligatorio{QStringLiteral("Codice Operazione obbligatorio."),
-                                            QStringLiteral("Codice Ricambio obbligatorio.")};
 const QString kSalvare = QStringLiteral("Vuoi salvare le modifiche applicate?");
 
 template <typename Record>

@@ -50,6 +50,8 @@ inline const MappaCodici kCodiciACarico = {{QStringLiteral("C"), QStringLiteral(
 const QString kCaricoObbligatorio = QStringLiteral("Codice a carico obbligatorio.");
 const QString kPrezzoNonValido =
     QStringLiteral("Formato del prezzo non valido. (5 Interi, \",\" o \".\", 3 Decimali)");
+const ForKinds<QString> kCodiceObbligatorio{QStringLiteral("Codice Operazione obbligatorio."),
+                                            QStringLiteral("Codice Ricambio obbligatorio.")};
 
 // A record of either kind with no row yet; the price only counts for operations.
 template <typename Record>
