@@ -11,13 +11,43 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 #include <algorithm>
 
 namespace {
 
-// The typing limit the window gave a field, kept apart from its current maxLength, which
-// showWhole widens for program text.
-const char* const kTypingLimit = "typingLimit";
+qsizetype characterCount(QStringView text) {
+    return text.toUcs4().size();
+}
+
+// A field's typing limit, counted in characters as the checks count them: a character outside
+// the Basic Multilingual Plane is one, and it is never cut in half. What would go past the
+// limit is taken off the text just put in, before the cursor, as an edit field's own limit
+// does with a paste. Program text shown whole widens the limit to its own length.
+class CharacterLimit : public QValidator {
+public:
+    CharacterLimit(int limit, QObject* field) : QValidator(field), limit_(limit), room_(limit) {}
+
+    void makeRoomFor(const QString& text) {
+        room_ = std::max<qsizetype>(limit_, characterCount(text));
+    }
+
+    State validate(QString& input, int& pos) const override {
+        for (qsizetype excess = characterCount(input) - room_; excess > 0 && pos > 0; --excess) {
+            int start = pos - 1;
+            if (start > 0 && input[start].isLowSurrogate() && input[start - 1].isHighSurrogate()) {
+                --start;
+            }
+            input.remove(start, pos - start);
+            pos = start;
+        }
+        return Acceptable;
+    }
+
+private:
+    const qsizetype limit_;
+    qsizetype room_;
+};
 
 // "Targa:" is announced as "Targa".
 QString spokenName(const QString& labelText) {
@@ -31,8 +61,10 @@ QString spokenName(const QString& labelText) {
 QFrame* rule(const char* name, QFrame::Shape shape) {
     auto* line = named(new QFrame, name);
     line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Sunken);
+    // Plain: a sunken line is drawn two pixels wide, a dark one and a light one.
+    line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
+    line->setForegroundRole(QPalette::Mid);
     return line;
 }
 
@@ -47,18 +79,23 @@ void useWindowFont(QWidget* window) {
 QLineEdit* lineEdit(const char* name, int limit) {
     auto* field = named(new QLineEdit, name);
     if (limit > 0) {
-        field->setMaxLength(limit);
-        field->setProperty(kTypingLimit, limit);
+        field->setValidator(new CharacterLimit(limit, field));
     }
     return field;
 }
 
+void fitWidthToDigits(QLineEdit* field, int characters) {
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(characters, u'0')) + 12);
+}
+
 void showWhole(QLineEdit* field, const QString& text) {
-    const QVariant limit = field->property(kTypingLimit);
-    if (limit.isValid()) {
-        field->setMaxLength(std::max(limit.toInt(), static_cast<int>(text.size())));
+    if (auto* limit = dynamic_cast<CharacterLimit*>(
+            field->findChild<QValidator*>(QString(), Qt::FindDirectChildrenOnly))) {
+        limit->makeRoomFor(text);
     }
     field->setText(text);
+    // A text longer than the field is read from its beginning.
+    field->setCursorPosition(0);
 }
 
 QPushButton* button(const char* name, const QString& caption) {

@@ -32,8 +32,12 @@ Control* named(Control* control, const char* name) {
     return control;
 }
 
-// An edit field; `limit` characters at most as the user types (0: no limit).
+// An edit field; `limit` characters at most as the user types (0: no limit). Characters are
+// counted as the checks count them: one outside the Basic Multilingual Plane is one.
 QLineEdit* lineEdit(const char* name, int limit = 0);
+
+// A field just wide enough for `characters` digits, for short codes and prices.
+void fitWidthToDigits(QLineEdit* field, int characters);
 
 // Puts text into a field as the program does: whole, also beyond the typing limit, which
 // holds only for what the user types (the checks refuse an overlong text on saving).

@@ -5,24 +5,13 @@
 #include "db/UnitDB.h"
 #include "support/DbProbe.h"
 #include "support/ModelLists.h"
+#include "support/ModelPrinters.h"
 #include "support/QtPrinters.h"
 #include "support/WorkFolder.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
-
-// Readable failures.
-inline void PrintTo(const TOperazione& o, std::ostream* out) {
-    *out << "{" << o.FIdOperazione << ", " << o.Fprezzo.toStdString() << ", "
-         << o.Fcodice.toStdString() << ", " << o.Fdescrizione.toStdString() << ", "
-         << QString(o.FcodiceACarico).toStdString() << ", " << o.FIdInconveniente << "}";
-}
-inline void PrintTo(const TRicambio& r, std::ostream* out) {
-    *out << "{" << r.FIdRicambio << ", " << r.FCodiceRicambio.toStdString() << ", "
-         << r.FDescrizione.toStdString() << ", " << QString(r.FCodiceACarico).toStdString() << ", "
-         << r.FIdInconveniente << "}";
-}
 
 // A prepared database with both stores on it and a probe of its own to look at the rows.
 class StoreFixture : public testing::Test {

@@ -50,8 +50,15 @@ TEST_F(TavornoTest, ControlsHaveTheirLimitsAndInitialStates) {
                                                  {window.EditTarga, 10},
                                                  {window.EditMVS, 7},
                                                  {window.EditTelaio, 8}};
+    // The limits count characters, as the checks do: one outside the Basic Multilingual Plane
+    // is one, and a paste never leaves half of one.
+    const QString bold = QString::fromUtf8("\U0001D400");
     for (const auto& [edit, limit] : limits) {
-        EXPECT_EQ(edit->maxLength(), limit) << edit->objectName().toStdString();
+        edit->clear();
+        edit->insert(QStringLiteral("a") + bold.repeated(limit + 100));
+        EXPECT_EQ(edit->text(), QStringLiteral("a") + bold.repeated(limit - 1))
+            << edit->objectName().toStdString();
+        edit->clear();
     }
     EXPECT_FALSE(window.EditIDCommessaDMS->isEnabled());
     EXPECT_FALSE(window.EditCodiceScheda->isEnabled());

@@ -3,14 +3,23 @@
 // given, named PREFIX-veicolo.png, PREFIX-inconvenienti.png, PREFIX-configurazione.png and
 // PREFIX-privacy.png. With --ricerca in place of the prefix it saves instead the search
 // dialog and the two result windows, as a user has them on the busiest day of the database:
-// cerca-commesse.png, risultati-ricerca-commesse.png and lista-commesse.png.
+// cerca-commesse.png, risultati-ricerca-commesse.png and lista-commesse.png. With
+// --operazioni-ricambi after the prefix it also saves the six operation and part dialogs on
+// the job card's lines: aggiungi-operazione.png, nuova-operazione.png, modifica-operazione.png
+// and the same for "ricambio".
 
 #include "platform/Interaction.h"
+#include "ui/AggiungiOperazione.h"
+#include "ui/AggiungiRicambio.h"
 #include "ui/AvvioTavorno.h"
 #include "ui/CercaCommesse.h"
 #include "ui/Configurazione.h"
-#include "ui/PrivacyCliente.h"
 #include "ui/ListaTutteCommesse.h"
+#include "ui/ModificaOperazione.h"
+#include "ui/ModificaRicambio.h"
+#include "ui/NuovaOperazione.h"
+#include "ui/NuovoRicambio.h"
+#include "ui/PrivacyCliente.h"
 #include "ui/TabellaCommessePerData.h"
 #include "ui/Tavorno.h"
 #include "ui/WidgetInteraction.h"
@@ -22,6 +31,7 @@
 #include <QHash>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextStream>
@@ -91,14 +101,58 @@ bool saveSearchWindows(TFormTavorno& window, const QDir& output) {
     return save(tutte, output.filePath(QStringLiteral("lista-commesse.png"))) && ok;
 }
 
+// A pick dialog as the user sees it after clicking the first line.
+bool savePick(PickDialog& dialog, const QString& file) {
+    dialog.offeredList->setCurrentRow(0);
+    return save(dialog, file);
+}
+
+// A line of the card as it stands in a complaint, with a code and a charge code.
+template <typename Record>
+Record inComplaint(const TypedList<Record>& offered, const MappaCodici& chargeCodes) {
+    Entry entry = entryOf(offered.Count() > 0 ? offered.Get(0).value() : Record());
+    entry.code = entry.code.isEmpty() ? QStringLiteral("A0101") : entry.code;
+    entry.chargeCode = chargeCodes.isEmpty() ? QChar() : chargeCodes.firstKey().front();
+    return recordOf<Record>(entry);
+}
+
+// The six dialogs on the offered lines of the job card the main window read.
+bool saveEntryDialogs(TFormTavorno& window, const QDir& output) {
+    const CodeDictionary dictionary{window.MapCodiciACarico, [&window](const QString& name) {
+                                        return window.MapCodiciACarico.key(name);
+                                    }};
+    const auto file = [&output](const char* name) {
+        return output.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    };
+    TFormAggiungiOperazione pickOperation(&window, dictionary, window.ListaOperazioniDisponibili);
+    pickOperation.setListaRicDisp(window.ListaRicambiDisponibili);
+    bool ok = savePick(pickOperation, file("aggiungi-operazione"));
+    TFormAggiungiRicambio pickPart(&window, dictionary, window.ListaRicambiDisponibili);
+    pickPart.setListaOpDisp(window.ListaOperazioniDisponibili);
+    ok = savePick(pickPart, file("aggiungi-ricambio")) && ok;
+    TFormNuovaOperazione newOperation(&window, dictionary, window.ListaOperazioniDisponibili);
+    ok = save(newOperation, file("nuova-operazione")) && ok;
+    TFormNuovoRicambio newPart(&window, dictionary, window.ListaRicambiDisponibili);
+    ok = save(newPart, file("nuovo-ricambio")) && ok;
+    TFormModificaOperazione changeOperation(
+        &window, inComplaint(window.ListaOperazioniDisponibili, window.MapCodiciACarico),
+        dictionary);
+    ok = save(changeOperation, file("modifica-operazione")) && ok;
+    TFormModificaRicambio changePart(
+        &window, inComplaint(window.ListaRicambiDisponibili, window.MapCodiciACarico), dictionary);
+    return save(changePart, file("modifica-ricambio")) && ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavorno"));
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    const bool entryDialogs = arguments.removeAll(QStringLiteral("--operazioni-ricambi")) > 0;
     if (arguments.size() != 3) {
-        QTextStream(stderr) << "Uso: tavorno-screenshots CARTELLA PREFISSO|--ricerca\n";
+        QTextStream(stderr)
+            << "Uso: tavorno-screenshots CARTELLA PREFISSO|--ricerca [--operazioni-ricambi]\n";
         return 2;
     }
     const bool search = arguments[2] == QLatin1String("--ricerca");
@@ -112,7 +166,10 @@ int main(int argc, char* argv[]) {
     }
     TFormTavorno& window = *program.mainWindow;
     window.show();
-    const bool ok =
+    bool ok =
         search ? saveSearchWindows(window, output) : saveMainWindow(window, output, arguments[2]);
+    if (entryDialogs) {
+        ok = saveEntryDialogs(window, output) && ok;
+    }
     return ok ? 0 : 1;
 }
