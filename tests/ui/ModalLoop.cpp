@@ -20,7 +20,7 @@ ModalLoop::~ModalLoop() {
 void ModalLoop::run(const std::function<void()>& start) {
     running_ = true;
     pollsLeft_ = kLimitMs / kPollMs;
-    QTimer::singleShot(kPollMs, [this] { poll(); });
+    QTimer::singleShot(kPollMs, &polls_, [this] { poll(); });
     start();
     running_ = false;
 }
@@ -35,7 +35,7 @@ void ModalLoop::poll() {
         giveUp();
         return;
     }
-    QTimer::singleShot(kPollMs, [this] { poll(); });
+    QTimer::singleShot(kPollMs, &polls_, [this] { poll(); });
     QWidget* window = QApplication::activeModalWidget();
     if (window == nullptr || !window->isVisible()) {
         return;

@@ -43,6 +43,8 @@ private:
     void giveUp();
 
     std::deque<Step> steps_;
+    // Owns the queued polls: they go with the loop, and never reach a later test.
+    QObject polls_;
     int pollsLeft_ = 0;
     bool running_ = false;
 };

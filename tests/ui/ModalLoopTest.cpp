@@ -30,9 +30,21 @@ QStringList buttonTexts(const QMessageBox& box) {
 
 class ModalLoopTest : public ::testing::Test {
 protected:
+    // The program on a working folder without a job card, its main window on screen.
+    TFormTavorno& startProgram() {
+        folder.writeDefaultSettings();
+        folder.createDatabase();
+        program = avviaTavorno();
+        EXPECT_TRUE(program.runEventLoop);
+        program.mainWindow->show();
+        return *program.mainWindow;
+    }
+
     WidgetInteraction real;
     InteractionScope scope{real};
     ModalLoop loop;
+    WorkFolder folder;
+    ProgrammaTavorno program;
 };
 
 TEST_F(ModalLoopTest, TheConfirmationBoxAsksDomandaWithSiAsTheDefault) {
@@ -76,13 +88,7 @@ TEST_F(ModalLoopTest, TheWarningOffersContinuaAndAnnulla) {
 // The main window is hidden while the settings dialog is open; the error box that closes
 // then must not end the program as if the last window had gone.
 TEST_F(ModalLoopTest, AnErrorInTheSettingsDialogLeavesTheProgramRunning) {
-    WorkFolder folder;
-    folder.writeDefaultSettings();
-    folder.createDatabase();
-    ProgrammaTavorno program = avviaTavorno();
-    ASSERT_TRUE(program.runEventLoop);
-    TFormTavorno& window = *program.mainWindow;
-    window.show();
+    TFormTavorno& window = startProgram();
 
     loop.then<TFormConfigurazione>([](TFormConfigurazione& dialog) {
             dialog.EditSincom->clear();
@@ -118,26 +124,20 @@ TEST_F(ModalLoopTest, AnErrorInTheSettingsDialogLeavesTheProgramRunning) {
 // The consents as a keyboard user gives them: Space ticks the focused box, Tab moves on,
 // Enter presses the focused button.
 TEST_F(ModalLoopTest, ThePrivacyDialogWorksWithTheKeyboardAlone) {
-    WorkFolder folder;
-    folder.writeDefaultSettings();
-    folder.createDatabase();
-    ProgrammaTavorno program = avviaTavorno();
-    ASSERT_TRUE(program.runEventLoop);
-    TFormTavorno& window = *program.mainWindow;
-    window.show();
+    TFormTavorno& window = startProgram();
 
     loop.then<TFormPrivacyCliente>([](TFormPrivacyCliente& dialog) {
         dialog.CheckBoxPrivacyMarketingFCA->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
         for (int tab = 0; tab < 4; ++tab) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
         }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // third parties, dealer
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), dialog.ButtonConferma);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);  // third parties, dealer
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(dialog.focusWidget(), dialog.ButtonConferma);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
     loop.run([&] { window.ButtonPrivacyCliente->click(); });
 
