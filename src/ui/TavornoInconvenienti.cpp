@@ -39,10 +39,9 @@ void TFormTavorno::ButtonAggiungiInconvenienteClick() {
         memorizzaNuovaCommessa(targa);
         commessa = CommessaSelezionata;
     }
-    const TInconveniente nuovo =
-        TInconveniente::Create(-1, QString(), QString(), QChar(), QChar(),
-                               std::make_shared<TListaOperazioni>(),
-                               std::make_shared<TListaRicambi>());
+    const TInconveniente nuovo = TInconveniente::Create(-1, QString(), QString(), QChar(), QChar(),
+                                                        std::make_shared<TListaOperazioni>(),
+                                                        std::make_shared<TListaRicambi>());
     if (apriGestioneInconveniente(commessa, false, nuovo)) {
         ricaricaInconvenienti();
     }

@@ -56,11 +56,10 @@ TCliente TFormTavorno::clienteDallaFinestra() const {
 }
 
 TCommessa TFormTavorno::commessaDallaFinestra() {
-    return TCommessa::Create(EditIDCommessaDMS->text(), EditDescrizioneCommessa->text(),
-                             CodiceOfficina,
-                             riferimenti_.getCodiceMercato(ComboBoxCodiceMercato->currentText()),
-                             EditCodiceScheda->text(), QString(), EditIDClienteDMS->text(), -1,
-                             -1, nullptr, false);
+    return TCommessa::Create(
+        EditIDCommessaDMS->text(), EditDescrizioneCommessa->text(), CodiceOfficina,
+        riferimenti_.getCodiceMercato(ComboBoxCodiceMercato->currentText()),
+        EditCodiceScheda->text(), QString(), EditIDClienteDMS->text(), -1, -1, nullptr, false);
 }
 
 TVeicolo TFormTavorno::veicoloDallaFinestra(const QString& targa) {

@@ -93,16 +93,16 @@ TEST_F(JobOrderStoreTest, StoredCustomerAndVehicleAreReusedAndLeftAsTheyWere) {
 // the plate finds its one row, never id 0 and never a second row.
 TEST_F(JobOrderStoreTest, APlateFindsItsVehicleWhateverTheLetterCase) {
     const CommessaSalvata minuscola =
-        salvaCommessa(QStringLiteral("SCH-1"), QStringLiteral("Tagliando"),
-                      QStringLiteral("00042"), QStringLiteral("ab123cd"));
-    for (const QString& targa : {QStringLiteral("AB123CD"), QStringLiteral("ab123cd"),
-                                 QStringLiteral("Ab123cD")}) {
+        salvaCommessa(QStringLiteral("SCH-1"), QStringLiteral("Tagliando"), QStringLiteral("00042"),
+                      QStringLiteral("ab123cd"));
+    for (const QString& targa :
+         {QStringLiteral("AB123CD"), QStringLiteral("ab123cd"), QStringLiteral("Ab123cD")}) {
         SCOPED_TRACE(targa.toStdString());
         EXPECT_TRUE(jobOrders.EsisteVeicolo(targa));
         EXPECT_EQ(jobOrders.GetIdVeicoloFromTarga(targa), minuscola.IdVeicolo);
-        EXPECT_EQ(jobOrders.IdVeicoloMemorizzato(
-                      TVeicolo::Create(-1, targa, QStringLiteral("50"), QStringLiteral("1234567"),
-                                       QStringLiteral("ZFA12345"))),
+        EXPECT_EQ(jobOrders.IdVeicoloMemorizzato(TVeicolo::Create(-1, targa, QStringLiteral("50"),
+                                                                  QStringLiteral("1234567"),
+                                                                  QStringLiteral("ZFA12345"))),
                   minuscola.IdVeicolo);
     }
     const CommessaSalvata maiuscola =

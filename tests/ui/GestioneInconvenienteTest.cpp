@@ -163,8 +163,7 @@ TEST_F(GestioneInconvenienteTest, ChangeModeOpensOnTheComplaint) {
     auto editor = apri(true);
     EXPECT_EQ(editor->EditNomeInconveniente->text(), QStringLiteral("Rumore ai freni"));
     EXPECT_EQ(editor->ComboBoxTipoInconveniente->currentText(), QStringLiteral("Meccanica"));
-    EXPECT_EQ(editor->ComboBoxCodiceACaricoInconveniente->currentText(),
-              QStringLiteral("Cliente"));
+    EXPECT_EQ(editor->ComboBoxCodiceACaricoInconveniente->currentText(), QStringLiteral("Cliente"));
     EXPECT_EQ(itemTexts(editor->ListBoxOperazioniInconveniente),
               (QStringList{QStringLiteral("Pastiglie"), QStringLiteral("Dischi")}));
     EXPECT_EQ(itemTexts(editor->ListBoxRicambiInconveniente),
@@ -179,8 +178,7 @@ TEST_F(GestioneInconvenienteTest, ChangeModeOpensOnTheComplaint) {
         TOperazione::Create(-1, -1, QStringLiteral("1"), QStringLiteral("X"), QString(), u'C'));
     editor = apri(true, strano);
     EXPECT_FALSE(editor->ComboBoxTipoInconveniente->hasChoice());
-    EXPECT_EQ(editor->ComboBoxCodiceACaricoInconveniente->currentText(),
-              QStringLiteral("Cliente"));
+    EXPECT_EQ(editor->ComboBoxCodiceACaricoInconveniente->currentText(), QStringLiteral("Cliente"));
     ASSERT_EQ(editor->ListBoxOperazioniInconveniente->count(), 3);
     const QListWidget* lista = editor->ListBoxOperazioniInconveniente;
     EXPECT_EQ(lista->visualItemRect(lista->item(2)).height(),
@@ -222,11 +220,11 @@ TEST_F(GestioneInconvenienteTest, ConfermaChecksNameTypeAndChargeCodeInThisOrder
         }
         click(editor->ButtonConferma);
 
-        const Shown atteso = caso.messaggio.isEmpty()
-                                 ? Shown{QStringLiteral("confirm"), QStringLiteral("Domanda:"),
-                                         kDomandaNuovoInconveniente}
-                                 : Shown{QStringLiteral("message"), QStringLiteral("Errore"),
-                                         caso.messaggio};
+        const Shown atteso =
+            caso.messaggio.isEmpty()
+                ? Shown{QStringLiteral("confirm"), QStringLiteral("Domanda:"),
+                        kDomandaNuovoInconveniente}
+                : Shown{QStringLiteral("message"), QStringLiteral("Errore"), caso.messaggio};
         EXPECT_EQ(script.shown(), std::vector<Shown>{atteso});
         EXPECT_TRUE(editor->isVisible());
         EXPECT_EQ(editor->InconvenienteValido(), caso.messaggio.isEmpty());
@@ -281,7 +279,8 @@ TEST_F(GestioneInconvenienteTest, ANewComplaintIsStoredWithItsOperationsAndParts
     EXPECT_EQ(db.rows(QStringLiteral("SELECT IdCommessa, Descrizione, CodiceACarico, "
                                      "TipoIntervento FROM Inconveniente WHERE IdInconveniente = ") +
                       id),
-              QStringList{window->CommessaSelezionata.FIDCommessaDMS + u'|' + nome + QStringLiteral("|G|C")});
+              QStringList{window->CommessaSelezionata.FIDCommessaDMS + u'|' + nome +
+                          QStringLiteral("|G|C")});
     EXPECT_EQ(db.rows(QStringLiteral("SELECT Prezzo, CodiceOperazione, Descrizione, CodiceACarico "
                                      "FROM Operazione WHERE IdInconveniente = %1 ORDER BY "
                                      "IdOperazione")
@@ -344,16 +343,17 @@ TEST_F(GestioneInconvenienteTest, AFailedSaveWritesNothingAndAsksTheCloseQuestio
         compila(*editor, QStringLiteral("Freni e dischi"), QStringLiteral("Meccanica"),
                 QStringLiteral("Interno"));
         const QStringList prima = righe();
-        database().exec(QStringLiteral("CREATE TRIGGER guasto BEFORE INSERT ON Ricambio BEGIN "
-                                       "SELECT RAISE(ABORT, 'disco pieno'); END;"));
+        database().exec(
+            QStringLiteral("CREATE TRIGGER guasto BEFORE INSERT ON Ricambio BEGIN "
+                           "SELECT RAISE(ABORT, 'disco pieno'); END;"));
         script.clear();
         script.answer(true, modo.domanda)
             .expectError(QStringLiteral("disco pieno"))
             .answer(false, modo.uscita);
         click(editor->ButtonConferma);
 
-        EXPECT_EQ(script.texts(), (std::vector<QString>{modo.domanda, QStringLiteral("disco pieno"),
-                                                        modo.uscita}));
+        EXPECT_EQ(script.texts(),
+                  (std::vector<QString>{modo.domanda, QStringLiteral("disco pieno"), modo.uscita}));
         EXPECT_TRUE(editor->isVisible());
         EXPECT_FALSE(editor->HasConfirmedSave());
         EXPECT_TRUE(editor->InconvenienteValido());
@@ -369,11 +369,12 @@ TEST_F(GestioneInconvenienteTest, AFailedSaveWritesNothingAndAsksTheCloseQuestio
                                                  "IdInconveniente = ") +
                                   id),
                   QStringList{QStringLiteral("Freni e dischi")});
-        EXPECT_EQ(database().rows(QStringLiteral(
-                      "SELECT CodiceRicambio FROM Ricambio WHERE IdInconveniente = %1 AND "
-                      "Descrizione = 'Filtro olio'")
-                                      .arg(id)),
-                  QStringList{QStringLiteral("55223416")});
+        EXPECT_EQ(
+            database().rows(
+                QStringLiteral("SELECT CodiceRicambio FROM Ricambio WHERE IdInconveniente = %1 AND "
+                               "Descrizione = 'Filtro olio'")
+                    .arg(id)),
+            QStringList{QStringLiteral("55223416")});
         window->ListaRicambiDisponibili.Add(TRicambio::Create(
             -1, -1, QStringLiteral("55223416"), QStringLiteral("Filtro olio"), QChar()));
     }
@@ -395,7 +396,8 @@ TEST_F(GestioneInconvenienteTest, ChangeModeEditsTheCallersListsInPlace) {
     EXPECT_FALSE(editor->InconvenienteValido());
 
     ASSERT_EQ(copiaDelChiamante.FListaOperazioni->Count(), 3);
-    EXPECT_EQ(copiaDelChiamante.FListaOperazioni->Get(2)->Fdescrizione, QStringLiteral("Tagliando"));
+    EXPECT_EQ(copiaDelChiamante.FListaOperazioni->Get(2)->Fdescrizione,
+              QStringLiteral("Tagliando"));
     EXPECT_EQ(copiaDelChiamante.FListaOperazioni->Get(2)->FIdOperazione, -1);
     EXPECT_EQ(memorizzato().FListaRicambi->Count(), 3) << "the window's own copy shares them";
     EXPECT_EQ(righe(), prima);
@@ -495,8 +497,8 @@ TYPED_TEST(VociInconvenienteTest, ChangingAnEntryKeepsItsPlaceAndItsId) {
     const QStringList dopo{descrizioni[0], QStringLiteral("Dischi ventilati"), descrizioni[2]};
     EXPECT_EQ(itemTexts(lista), dopo);
     EXPECT_TRUE(lista->selectedItems().isEmpty());
-    std::vector<QString> attesi{
-        QString::fromLatin1(L::Change::staticMetaObject.className()), kDomandaModificaVoce};
+    std::vector<QString> attesi{QString::fromLatin1(L::Change::staticMetaObject.className()),
+                                kDomandaModificaVoce};
     if (L::operazione) {
         attesi.insert(attesi.end(), dopo.begin(), dopo.end());
     }

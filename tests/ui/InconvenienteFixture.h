@@ -88,22 +88,22 @@ void scegliVoce(ScriptedInteraction& script, int riga, const QString& carico,
 template <typename Record>
 void nuovaVoce(ScriptedInteraction& script, const QString& nome, const QString& codice,
                const QString& carico, const QString& prezzo = QStringLiteral("80")) {
-    script.onDialog<typename Lato<Record>::Pick>([&script, nome, codice, carico,
-                                                  prezzo](PickDialog& dialog) {
-        script.onDialog<typename Lato<Record>::New>([=](EntryDetailsDialog& nuova) {
-            paste(nuova.fields.name, nome);
-            if (nuova.fields.price != nullptr) {
-                typeOver(nuova.fields.price, prezzo);
-            }
-            typeOver(nuova.fields.code, codice);
-            choose(nuova.fields.chargeCode, carico);
-            click(nuova.confirmButton);
+    script.onDialog<typename Lato<Record>::Pick>(
+        [&script, nome, codice, carico, prezzo](PickDialog& dialog) {
+            script.onDialog<typename Lato<Record>::New>([=](EntryDetailsDialog& nuova) {
+                paste(nuova.fields.name, nome);
+                if (nuova.fields.price != nullptr) {
+                    typeOver(nuova.fields.price, prezzo);
+                }
+                typeOver(nuova.fields.code, codice);
+                choose(nuova.fields.chargeCode, carico);
+                click(nuova.confirmButton);
+            });
+            click(dialog.newButton);
+            clickItem(dialog.offeredList, dialog.offeredList->count() - 1);
+            choose(dialog.fields.chargeCode, carico);
+            click(dialog.selectButton);
         });
-        click(dialog.newButton);
-        clickItem(dialog.offeredList, dialog.offeredList->count() - 1);
-        choose(dialog.fields.chargeCode, carico);
-        click(dialog.selectButton);
-    });
 }
 
 // The next change dialog: the name typed over, confirmed with Si.
