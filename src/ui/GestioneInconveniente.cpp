@@ -16,7 +16,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <tuple>
 #include <type_traits>
 
 namespace {
@@ -37,7 +36,7 @@ struct MetaLista {
     const char* aggiungi;
     const char* sposta;
     const char* su;
-    const char* giu;  // UTF-8
+    const char* giu;  // UTF-8: "Giù"
     Messaggio selezionaPerModificare;
     Messaggio selezionaPerEliminare;
     QString domandaEliminazione;
@@ -116,8 +115,7 @@ QChar codiceScelto(const CodeComboBox* box, const QString& cosa) {
 TFormGestioneInconveniente::TFormGestioneInconveniente(
     QWidget* AOwner, ComplaintStore& store, const TCommessa& Commessa, bool ModificaInconveniente,
     const CodeDictionary& MapInconvenienceType, const CodeDictionary& MapChargeable,
-    TListaOperazioni& OperationsList, TListaRicambi& PartsList,
-    const TInconveniente& Inconvenience)
+    TListaOperazioni& OperationsList, TListaRicambi& PartsList, const TInconveniente& Inconvenience)
     : ModalDialog(QStringLiteral("Gestione Inconveniente"), AOwner),
       store_(store),
       Commessa(Commessa),
@@ -148,30 +146,29 @@ void TFormGestioneInconveniente::buildControls() {
         0, 0);
     campi->addWidget(EditNomeInconveniente, 0, 1, 1, 3);
     campi->addWidget(
-        named(fieldLabel(QStringLiteral("Tipologia:"), ComboBoxTipoInconveniente), "Label3"), 1,
-        0);
+        named(fieldLabel(QStringLiteral("Tipologia:"), ComboBoxTipoInconveniente), "Label3"), 1, 0);
     campi->addWidget(ComboBoxTipoInconveniente, 1, 1);
-    campi->addWidget(named(fieldLabel(QStringLiteral("Codice a Carico:"),
-                                      ComboBoxCodiceACaricoInconveniente),
-                           "Label2"),
-                     1, 2, Qt::AlignRight);
+    campi->addWidget(
+        named(fieldLabel(QStringLiteral("Codice a Carico:"), ComboBoxCodiceACaricoInconveniente),
+              "Label2"),
+        1, 2, Qt::AlignRight);
     campi->addWidget(ComboBoxCodiceACaricoInconveniente, 1, 3);
     campi->setColumnStretch(1, 1);
     campi->setColumnStretch(3, 1);
 
     auto* meta = new QHBoxLayout;
     meta->setSpacing(6);
-    meta->addWidget(buildEntryHalf(EntryKind::Operation, ListBoxOperazioniInconveniente,
-                                   ButtonRimuoviOperazione, ButtonModificaOperazione,
-                                   ButtonAggiungiOperazione, ButtonSpostaOperazioneSu,
-                                   ButtonSpostaOperazioneGiu),
-                    1);
+    meta->addWidget(
+        buildEntryHalf(EntryKind::Operation, ListBoxOperazioniInconveniente,
+                       ButtonRimuoviOperazione, ButtonModificaOperazione, ButtonAggiungiOperazione,
+                       ButtonSpostaOperazioneSu, ButtonSpostaOperazioneGiu),
+        1);
     meta->addWidget(verticalRule("PanelSeparatorCenter"));
-    meta->addWidget(buildEntryHalf(EntryKind::Part, ListBoxRicambiInconveniente,
-                                   ButtonRimuoviRicambio, ButtonModificaRicambio,
-                                   ButtonAggiungiRicambio, ButtonSpostaRicambioSu,
-                                   ButtonSpostaRicambioGiu),
-                    1);
+    meta->addWidget(
+        buildEntryHalf(EntryKind::Part, ListBoxRicambiInconveniente, ButtonRimuoviRicambio,
+                       ButtonModificaRicambio, ButtonAggiungiRicambio, ButtonSpostaRicambioSu,
+                       ButtonSpostaRicambioGiu),
+        1);
 
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(ButtonChiudi);
@@ -208,22 +205,26 @@ QWidget* TFormGestioneInconveniente::buildEntryHalf(EntryKind kind, QListWidget*
     change = button(facts.modifica, QStringLiteral("Modifica..."));
     add = button(facts.aggiungi, QStringLiteral("Aggiungi..."));
 
-    QFont freccia(QStringLiteral("Times New Roman"));
-    freccia.setPixelSize(20);
+    // The arrows move nothing: they stay disabled.
+    const auto freccia = [](const char* nome, const QString& testo) {
+        QPushButton* pulsante = button("", testo);
+        pulsante->setObjectName(QString::fromUtf8(nome));
+        QFont font(QStringLiteral("Times New Roman"));
+        font.setPixelSize(20);
+        pulsante->setFont(font);
+        pulsante->setFixedWidth(26);
+        pulsante->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        pulsante->setEnabled(false);
+        return pulsante;
+    };
+    up = freccia(facts.su, QStringLiteral("↑"));
+    down = freccia(facts.giu, QStringLiteral("↓"));
     auto* sposta = named(new QWidget, facts.sposta);
     auto* frecce = new QVBoxLayout(sposta);
     frecce->setContentsMargins(0, 0, 0, 0);
     frecce->setSpacing(2);
-    for (auto [pulsante, nome, testo] :
-         {std::tuple{&up, facts.su, QStringLiteral("↑")}, std::tuple{&down, facts.giu, QStringLiteral("↓")}}) {
-        *pulsante = button("", testo);
-        (*pulsante)->setObjectName(QString::fromUtf8(nome));
-        (*pulsante)->setFont(freccia);
-        (*pulsante)->setFixedWidth(26);
-        (*pulsante)->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-        (*pulsante)->setEnabled(false);
-        frecce->addWidget(*pulsante, 1);
-    }
+    frecce->addWidget(up, 1);
+    frecce->addWidget(down, 1);
 
     auto* gestione = named(new QWidget, facts.gestione);
     auto* riga = new QHBoxLayout(gestione);
@@ -248,10 +249,9 @@ QWidget* TFormGestioneInconveniente::buildEntryHalf(EntryKind kind, QListWidget*
 void TFormGestioneInconveniente::connectHandlers() {
     using Form = TFormGestioneInconveniente;
     // A click, also on the line already selected, or a selection made with the keys.
-    for (auto [lista, gestore] : {std::pair{ListBoxOperazioniInconveniente,
-                                            &Form::ChangeSelectionOperazioni},
-                                  std::pair{ListBoxRicambiInconveniente,
-                                            &Form::ChangeSelectionRicambi}}) {
+    for (auto [lista, gestore] :
+         {std::pair{ListBoxOperazioniInconveniente, &Form::ChangeSelectionOperazioni},
+          std::pair{ListBoxRicambiInconveniente, &Form::ChangeSelectionRicambi}}) {
         connectHandler(lista, &QListWidget::itemClicked, gestore);
         connectHandler(lista, &QListWidget::itemSelectionChanged, gestore);
     }

@@ -233,6 +233,25 @@ TEST_F(GestioneInconvenienteTest, ConfermaChecksNameTypeAndChargeCodeInThisOrder
     }
 }
 
+// A name whose row left the reference table after the program read it has no code: nothing
+// is asked or saved.
+TEST_F(GestioneInconvenienteTest, ANameNoLongerInTheReferenceTableIsNotSaved) {
+    database().exec(QStringLiteral("DELETE FROM TipoIntervento WHERE IdTipoIntervento = 'C'"));
+    const QStringList prima = righe();
+    auto editor = apri(false);
+    compila(*editor, QStringLiteral("Graffio sulla portiera"), QStringLiteral("Carrozzeria"),
+            QStringLiteral("Cliente"));
+    const QString rifiuto = QStringLiteral(
+        "La tipologia \"Carrozzeria\" non è presente nel database: inconveniente non salvato.");
+    script.expectError(rifiuto);
+    click(editor->ButtonConferma);
+    EXPECT_EQ(script.texts(), std::vector<QString>{rifiuto});
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(editor->HasConfirmedSave());
+    EXPECT_EQ(righe(), prima);
+    editor->hide();
+}
+
 // A complaint with a picked, a new and a changed operation and part, and names with every
 // awkward character, is stored whole by one Conferma.
 TEST_F(GestioneInconvenienteTest, ANewComplaintIsStoredWithItsOperationsAndParts) {
