@@ -10,6 +10,7 @@
 
 int ComplaintStore::SalvaNuovoInconveniente(const TInconveniente& inconveniente) {
     TransactionGuard transaction(dm_.SQLConnection1);
+    richiediCommessa(inconveniente.FIdCommessaDMS);
     TInconveniente salvato = inconveniente;
     salvato.FIdInconveniente = InserisciInconvenienteNelDB(inconveniente);
     InserisciOperazioniERicambiNelDB(salvato);
@@ -101,6 +102,23 @@ void ComplaintStore::salvaRighe(const TInconveniente& inconveniente, Salvataggio
             richiediRigaCambiata(
                 QString::fromUtf8(tipo.nonPiuPresente).arg(riga.*tipo.descrizione));
         }
+    }
+}
+
+// The engine would refuse the complaint of a missing job order only as a broken foreign key.
+void ComplaintStore::richiediCommessa(const QString& idCommessaDMS) {
+    TSQLQuery& query = dm_.SQLQueryGeneric;
+    query.setSQL(
+        QStringLiteral("SELECT IDCommessaDMS FROM Commessa WHERE IDCommessaDMS = :IdCommessa"));
+    query.setParamText(QStringLiteral("IdCommessa"), idCommessaDMS);
+    query.open();
+    const bool presente = !query.eof();
+    query.close();
+    if (!presente) {
+        throw DatabaseError(QStringLiteral("La commessa %1 non è più presente nel database: forse "
+                                           "è stata eliminata da un'altra postazione. "
+                                           "Inconveniente non salvato.")
+                                .arg(idCommessaDMS));
     }
 }
 

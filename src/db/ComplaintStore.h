@@ -20,7 +20,8 @@ public:
     explicit ComplaintStore(TDataModule1& dataModule) : dm_(dataModule) {}
 
     // A new complaint and, in the same transaction, its operations and parts. Returns the
-    // complaint's new id; the records in the lists keep -1.
+    // complaint's new id; the records in the lists keep -1. A job order whose row is gone
+    // (deleted at another workstation) stops the save with a DatabaseError naming it.
     int SalvaNuovoInconveniente(const TInconveniente& inconveniente);
     // A stored complaint and its operations and parts (inserted or updated by their ids).
     // A complaint, operation or part whose row is gone (deleted at another workstation)
@@ -58,6 +59,7 @@ private:
     void eliminaRiga(const Record& riga);
     template <typename Record>
     std::shared_ptr<ListaRighe<Record>> caricaRighe(int idInconveniente);
+    void richiediCommessa(const QString& idCommessaDMS);
     // An update that changed no row found its row deleted: an error with this message, so
     // the save is not reported as done.
     void richiediRigaCambiata(const QString& messaggio);

@@ -435,15 +435,27 @@ QString JobOrderStore::AggiungiZeriIdCliente(const QString& idCliente) {
     return idCliente.rightJustified(5, QLatin1Char('0'));
 }
 
+// A plate names its vehicle whatever the letter case it was typed or stored in, so that a
+// plate stored as typed by "Salva Commessa" and one stored in capitals are the same
+// vehicle. Where older data holds one plate in two rows, the first row stored counts.
 bool JobOrderStore::EsisteVeicolo(const QString& targa) {
-    return haRighe(QStringLiteral("SELECT IdVeicolo FROM Veicolo WHERE Targa = :Targa"),
-                   QStringLiteral("Targa"), targa);
+    return haRighe(
+        QStringLiteral("SELECT IdVeicolo FROM Veicolo WHERE Targa = :Targa COLLATE NOCASE LIMIT 1"),
+        QStringLiteral("Targa"), targa);
 }
 
 int JobOrderStore::GetIdVeicoloFromTarga(const QString& targa) {
     return static_cast<int>(
-        leggiIntero(QStringLiteral("SELECT IdVeicolo FROM Veicolo WHERE Targa = :Targa;"),
+        leggiIntero(QStringLiteral("SELECT IdVeicolo FROM Veicolo WHERE Targa = :Targa COLLATE "
+                                   "NOCASE ORDER BY IdVeicolo LIMIT 1;"),
                     QStringLiteral("Targa"), targa));
+}
+
+int JobOrderStore::IdVeicoloMemorizzato(const TVeicolo& veicolo) {
+    return EsisteVeicolo(veicolo.FTarga)
+               ? GetIdVeicoloFromTarga(veicolo.FTarga)
+               : InserisciVeicoloNelDB(veicolo.FTarga, veicolo.FCodiceMarca, veicolo.FMVS,
+                                       veicolo.FTelaio);
 }
 
 TVeicolo JobOrderStore::getVeicoloFromDB(int idVeicolo) {
@@ -510,10 +522,7 @@ CommessaSalvata JobOrderStore::SalvaNuovaCommessa(const TCommessa& commessa,
 
     TransactionGuard transaction(dm_.SQLConnection1);
     CommessaSalvata salvata{};
-    salvata.IdVeicolo = EsisteVeicolo(veicolo.FTarga)
-                            ? GetIdVeicoloFromTarga(veicolo.FTarga)
-                            : InserisciVeicoloNelDB(veicolo.FTarga, veicolo.FCodiceMarca,
-                                                    veicolo.FMVS, veicolo.FTelaio);
+    salvata.IdVeicolo = IdVeicoloMemorizzato(veicolo);
 
     TSQLQuery& scheda = dm_.SQLQueryInsertScheda;
     scheda.setParamText(QStringLiteral("CodiceScheda"), commessa.FCodiceScheda);

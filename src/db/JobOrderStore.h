@@ -81,8 +81,13 @@ public:
     // Leading zeros up to five characters; longer ids are returned unchanged.
     static QString AggiungiZeriIdCliente(const QString& idCliente);
 
+    // The plate is matched regardless of letter case (ASCII letters, as the engine compares
+    // them); of two rows with one plate the lowest id.
     bool EsisteVeicolo(const QString& targa);
     int GetIdVeicoloFromTarga(const QString& targa);
+    // The id of the vehicle with this plate; a plate not stored yet is stored first, with the
+    // record's brand, MVS and chassis number.
+    int IdVeicoloMemorizzato(const TVeicolo& veicolo);
     TVeicolo getVeicoloFromDB(int idVeicolo);
     // The vehicles of many ids with one statement, by id; an id with no row has no entry.
     QHash<int, TVeicolo> getVeicoliFromDB(const QList<int>& idVeicoli);

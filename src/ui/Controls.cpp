@@ -10,7 +10,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QValidator>
 #include <algorithm>
 
@@ -158,6 +160,17 @@ QFrame* horizontalRule(const char* name) {
 
 QFrame* verticalRule(const char* name) {
     return rule(name, QFrame::VLine);
+}
+
+int selectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.front());
+}
+
+void leaveWithoutSelection(QListWidget* list) {
+    const QSignalBlocker quiet(list);
+    list->clearSelection();
+    list->setCurrentRow(-1);
 }
 
 void chainTabOrder(const QList<QWidget*>& order) {

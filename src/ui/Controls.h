@@ -18,6 +18,7 @@ class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QObject;
 class QPushButton;
 class QWidget;
@@ -71,6 +72,11 @@ QHBoxLayout* withMandatoryMark(QWidget* control);
 // One-pixel rules between parts of a window.
 QFrame* horizontalRule(const char* name = "");
 QFrame* verticalRule(const char* name = "");
+
+// The row of the line selected in the list, or -1.
+int selectedRow(const QListWidget* list);
+// Leaves the list with no line selected or current, without telling its selection handlers.
+void leaveWithoutSelection(QListWidget* list);
 
 // The tab order of a window, from the first control to the last.
 void chainTabOrder(const QList<QWidget*>& order);

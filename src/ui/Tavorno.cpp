@@ -55,6 +55,14 @@ void TFormTavorno::connectHandlers() {
     handle(ButtonGeneraXMLOdierno, &TFormTavorno::ButtonGeneraXMLOdiernoClick);
     handle(ButtonPrivacyCliente, &TFormTavorno::ButtonPrivacyClienteClick);
     handle(ButtonCercaCommessePerData, &TFormTavorno::ButtonCercaCommessePerDataClick);
+    handle(ButtonAggiungiInconveniente, &TFormTavorno::ButtonAggiungiInconvenienteClick);
+    handle(ButtonModificaInconveniente, &TFormTavorno::ButtonModificaInconvenienteClick);
+    handle(ButtonRimuoviInconveniente, &TFormTavorno::ButtonRimuoviInconvenienteClick);
+    // A click, also on the line already selected, or a selection made with the keys: the
+    // buttons then act on the complaint of the line the user sees selected.
+    const auto changeSelection = [this] { runReportingErrors([this] { ChangeSelection(); }); };
+    connect(ListBoxInconvenienti, &QListWidget::itemClicked, this, changeSelection);
+    connect(ListBoxInconvenienti, &QListWidget::itemSelectionChanged, this, changeSelection);
 }
 
 QString TFormTavorno::GetVersioneProgramma() {
@@ -174,11 +182,7 @@ void TFormTavorno::MostraCommessa(const TCommessa& commessa) {
     ComboBoxMarche->setEditText(riferimenti_.getNomeMarca(VeicoloSelezionato.FCodiceMarca));
     showWhole(EditMVS, VeicoloSelezionato.FMVS);
     showWhole(EditTelaio, VeicoloSelezionato.FTelaio);
-    ListaInconvenientiDB = complaints.getListaInconvenientiFromDB(CommessaSelezionata);
-    for (const TInconveniente& inconveniente : *ListaInconvenientiDB) {
-        ListBoxInconvenienti->addItem(inconveniente.FDescrizione);
-        ListaInconvenienti->Add(inconveniente);
-    }
+    ricaricaInconvenienti();
 }
 
 // Esc works as "Chiudi" wherever the focus is, unless the control uses the key itself;

@@ -10,6 +10,7 @@
 #include "model/ClassListaOperazioni.h"
 #include "model/ClassListaRicambi.h"
 #include "model/ClassVeicolo.h"
+#include "ui/CodeComboBox.h"
 
 #include <QWidget>
 #include <memory>
@@ -55,6 +56,15 @@ public:
     void ButtonGeneraXMLOdiernoClick();
     void ButtonPrivacyClienteClick();
     void ButtonCercaCommessePerDataClick();
+    void ButtonAggiungiInconvenienteClick();
+    void ButtonModificaInconvenienteClick();
+    void ButtonRimuoviInconvenienteClick();
+    void ChangeSelection();
+
+    // The intervention types and the charge codes as the complaint editor and its dialogs
+    // choose them: the names of the maps, and the lookup of a name's code in the database.
+    CodeDictionary dizionarioTipiIntervento();
+    CodeDictionary dizionarioCodiciACarico();
 
     // The window's checks; each failing group shows its message. True when all pass.
     bool VerificaDatiCommessa(bool descrizioneRichiesta);
@@ -147,8 +157,20 @@ private:
 
     void salvaNuovaCommessa();
     void salvaCommessaMemorizzata();
+    // Stores the new job order the window shows, with the vehicle of `targa`, all or nothing;
+    // then the window edits it.
+    void memorizzaNuovaCommessa(const QString& targa);
     QString codiceTipoCliente() const;
     TCliente clienteDallaFinestra() const;
+    // The job order the window shows, not yet stored: no ids, not sent.
+    TCommessa commessaDallaFinestra();
+    TVeicolo veicoloDallaFinestra(const QString& targa);
+
+    // Opens the complaint editor; true when its last Conferma passed the checks.
+    bool apriGestioneInconveniente(const TCommessa& commessa, bool modifica,
+                                   const TInconveniente& inconveniente);
+    // The complaints of the current job order from the store, as lines with none selected.
+    void ricaricaInconvenienti();
 
     TDataModule1& dm_;
     ReferenceTables riferimenti_;

@@ -55,6 +55,18 @@ TCliente TFormTavorno::clienteDallaFinestra() const {
     return cliente;
 }
 
+TCommessa TFormTavorno::commessaDallaFinestra() {
+    return TCommessa::Create(
+        EditIDCommessaDMS->text(), EditDescrizioneCommessa->text(), CodiceOfficina,
+        riferimenti_.getCodiceMercato(ComboBoxCodiceMercato->currentText()),
+        EditCodiceScheda->text(), QString(), EditIDClienteDMS->text(), -1, -1, nullptr, false);
+}
+
+TVeicolo TFormTavorno::veicoloDallaFinestra(const QString& targa) {
+    return TVeicolo::Create(-1, targa, riferimenti_.getCodiceMarca(ComboBoxMarche->currentText()),
+                            EditMVS->text(), EditTelaio->text());
+}
+
 void TFormTavorno::salvaNuovaCommessa() {
     if (!VerificaDatiCommessa(true)) {
         return;
@@ -63,17 +75,17 @@ void TFormTavorno::salvaNuovaCommessa() {
             QStringLiteral("Stai per inserire una nuova Commessa.\r\nVuoi continuare?"))) {
         return;
     }
-    TCommessa commessa = TCommessa::Create(
-        EditIDCommessaDMS->text(), EditDescrizioneCommessa->text(), CodiceOfficina,
-        riferimenti_.getCodiceMercato(ComboBoxCodiceMercato->currentText()),
-        EditCodiceScheda->text(), QString(), EditIDClienteDMS->text(), -1, -1, nullptr, false);
-    const TVeicolo veicolo = TVeicolo::Create(
-        -1, EditTarga->text(), riferimenti_.getCodiceMarca(ComboBoxMarche->currentText()),
-        EditMVS->text(), EditTelaio->text());
+    // The plate as typed.
+    memorizzaNuovaCommessa(EditTarga->text());
+}
+
+void TFormTavorno::memorizzaNuovaCommessa(const QString& targa) {
+    TCommessa commessa = commessaDallaFinestra();
     const TCliente cliente = clienteDallaFinestra();
 
     // Vehicle, job card, customer and job order are stored together or not at all.
-    const CommessaSalvata salvata = jobOrders.SalvaNuovaCommessa(commessa, cliente, veicolo);
+    const CommessaSalvata salvata =
+        jobOrders.SalvaNuovaCommessa(commessa, cliente, veicoloDallaFinestra(targa));
 
     commessa.FIdScheda = salvata.IdScheda;
     commessa.FIdVeicolo = salvata.IdVeicolo;

@@ -223,6 +223,24 @@ TEST_F(ComplaintStoreTest, SavingIntoRowsDeletedElsewhereFailsAndWritesNothing) 
     }
 }
 
+TEST_F(ComplaintStoreTest, ANewComplaintOfAJobOrderDeletedElsewhereFailsAndWritesNothing) {
+    probe.exec(QStringLiteral("DELETE FROM Commessa"));
+    try {
+        complaints.SalvaNuovoInconveniente(inconveniente(
+            -1, idCommessa, QStringLiteral("Freni"), {operazione(-1, QStringLiteral("Pastiglie"))},
+            {ricambio(-1, QStringLiteral("Disco"))}));
+        ADD_FAILURE() << "a complaint of no job order must not count as saved";
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("La commessa %1 non è più presente nel database: forse è stata "
+                                 "eliminata da un'altra postazione. Inconveniente non salvato.")
+                      .arg(idCommessa));
+    }
+    for (const char* tabella : {"Inconveniente", "Operazione", "Ricambio"}) {
+        EXPECT_EQ(probe.count(QString::fromLatin1(tabella)), 0) << tabella;
+    }
+}
+
 // A statement that fails half-way through a save, injected from outside the program.
 struct Guasto {
     const char* nome;

@@ -89,6 +89,35 @@ TEST_F(JobOrderStoreTest, StoredCustomerAndVehicleAreReusedAndLeftAsTheyWere) {
     EXPECT_EQ(jobOrders.getMaxIdCommessa(), altra.IDCommessaDMS);
 }
 
+// "Salva Commessa" stores a plate as typed, a complaint's first save in capitals: either way
+// the plate finds its one row, never id 0 and never a second row.
+TEST_F(JobOrderStoreTest, APlateFindsItsVehicleWhateverTheLetterCase) {
+    const CommessaSalvata minuscola =
+        salvaCommessa(QStringLiteral("SCH-1"), QStringLiteral("Tagliando"), QStringLiteral("00042"),
+                      QStringLiteral("ab123cd"));
+    for (const QString& targa :
+         {QStringLiteral("AB123CD"), QStringLiteral("ab123cd"), QStringLiteral("Ab123cD")}) {
+        SCOPED_TRACE(targa.toStdString());
+        EXPECT_TRUE(jobOrders.EsisteVeicolo(targa));
+        EXPECT_EQ(jobOrders.GetIdVeicoloFromTarga(targa), minuscola.IdVeicolo);
+        EXPECT_EQ(jobOrders.IdVeicoloMemorizzato(TVeicolo::Create(-1, targa, QStringLiteral("50"),
+                                                                  QStringLiteral("1234567"),
+                                                                  QStringLiteral("ZFA12345"))),
+                  minuscola.IdVeicolo);
+    }
+    const CommessaSalvata maiuscola =
+        salvaCommessa(QStringLiteral("SCH-2"), QStringLiteral("Freni"), QStringLiteral("00042"),
+                      QStringLiteral("AB123CD"));
+    EXPECT_EQ(maiuscola.IdVeicolo, minuscola.IdVeicolo);
+    EXPECT_EQ(probe.rows(QStringLiteral("SELECT Targa FROM Veicolo")),
+              QStringList{QStringLiteral("ab123cd")});
+    EXPECT_FALSE(jobOrders.EsisteVeicolo(QStringLiteral("AB123C")));
+
+    // Older data may hold one plate twice: the first row stored is the vehicle.
+    probe.exec(QStringLiteral("INSERT INTO Veicolo (Targa) VALUES ('AB123CD')"));
+    EXPECT_EQ(jobOrders.GetIdVeicoloFromTarga(QStringLiteral("AB123CD")), minuscola.IdVeicolo);
+}
+
 TEST_F(JobOrderStoreTest, LookupsOfWhatIsNotThere) {
     EXPECT_FALSE(jobOrders.EsisteScheda(QStringLiteral("nessuna")));
     EXPECT_EQ(jobOrders.GetIdSchedaFromScheda(QStringLiteral("nessuna")), 0);

@@ -35,6 +35,11 @@ protected:
         folder.writeDmsDocument(text);
     }
 
+    // The demo job card of data/demo: a new card with three operation and five part lines.
+    void scriviDocumentoDemo() {
+        folder.writeDmsDocument(readFile(QStringLiteral(TAVORNO_DEMO_CARD)));
+    }
+
     // A new card of a private customer with DMS code 04217 and a FIAT.
     static QMap<QString, QString> testaNuovaScheda() {
         return {{QStringLiteral("Piva"), QStringLiteral("02468013579")},

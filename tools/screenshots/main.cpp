@@ -6,7 +6,10 @@
 // cerca-commesse.png, risultati-ricerca-commesse.png and lista-commesse.png. With
 // --operazioni-ricambi after the prefix it also saves the six operation and part dialogs on
 // the job card's lines: aggiungi-operazione.png, nuova-operazione.png, modifica-operazione.png
-// and the same for "ricambio".
+// and the same for "ricambio". With --inconveniente it also saves the complaint editor: on a
+// new job order a new complaint with lines picked from the job card
+// (gestione-inconveniente-nuovo.png), on a stored one its first complaint
+// (gestione-inconveniente-modifica.png).
 
 #include "platform/Interaction.h"
 #include "ui/AggiungiOperazione.h"
@@ -14,6 +17,7 @@
 #include "ui/AvvioTavorno.h"
 #include "ui/CercaCommesse.h"
 #include "ui/Configurazione.h"
+#include "ui/GestioneInconveniente.h"
 #include "ui/ListaTutteCommesse.h"
 #include "ui/ModificaOperazione.h"
 #include "ui/ModificaRicambio.h"
@@ -26,12 +30,15 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QHash>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextStream>
@@ -118,9 +125,7 @@ Record inComplaint(const TypedList<Record>& offered, const MappaCodici& chargeCo
 
 // The six dialogs on the offered lines of the job card the main window read.
 bool saveEntryDialogs(TFormTavorno& window, const QDir& output) {
-    const CodeDictionary dictionary{window.MapCodiciACarico, [&window](const QString& name) {
-                                        return window.MapCodiciACarico.key(name);
-                                    }};
+    const CodeDictionary dictionary = window.dizionarioCodiciACarico();
     const auto file = [&output](const char* name) {
         return output.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
     };
@@ -143,6 +148,57 @@ bool saveEntryDialogs(TFormTavorno& window, const QDir& output) {
     return save(changePart, file("modifica-ricambio")) && ok;
 }
 
+// A user who picks the first line the pick dialog offers, charged to the customer and, where
+// the line has none, given a code.
+class PicksFirstLine : public WidgetInteraction {
+public:
+    int showModal(QObject& window) override {
+        auto* pick = qobject_cast<PickDialog*>(&window);
+        if (pick == nullptr) {
+            return WidgetInteraction::showModal(window);
+        }
+        pick->offeredList->setCurrentRow(0);
+        pick->fields.chargeCode->setCurrentIndex(
+            pick->fields.chargeCode->findText(QStringLiteral("Cliente")));
+        if (pick->fields.code->text().isEmpty()) {
+            pick->fields.code->setText(QStringLiteral("A0101"));
+        }
+        pick->selectButton->click();
+        return pick->result();
+    }
+};
+
+// The complaint editor with real lines: a new complaint being made on a new job order, the
+// first stored complaint on a stored one.
+bool saveComplaintEditor(TFormTavorno& window, const QDir& output) {
+    const bool stored =
+        window.OperazioneDiModificaCommessa && window.ListaInconvenienti->Count() > 0;
+    TFormGestioneInconveniente editor(
+        &window, window.complaints, window.CommessaSelezionata, stored,
+        window.dizionarioTipiIntervento(), window.dizionarioCodiciACarico(),
+        window.ListaOperazioniDisponibili, window.ListaRicambiDisponibili,
+        stored ? window.ListaInconvenienti->Get(0).value() : TInconveniente());
+    if (stored) {
+        editor.ListBoxOperazioniInconveniente->setCurrentRow(0);
+        editor.ButtonModificaOperazione->setFocus();
+        return save(editor, output.filePath(QStringLiteral("gestione-inconveniente-modifica.png")));
+    }
+    PicksFirstLine user;
+    InteractionScope scope(user);
+    editor.EditNomeInconveniente->setText(QStringLiteral("Tagliando e rumore ai freni"));
+    editor.ComboBoxTipoInconveniente->setCurrentIndex(
+        editor.ComboBoxTipoInconveniente->findText(QStringLiteral("Tagliando")));
+    editor.ComboBoxCodiceACaricoInconveniente->setCurrentIndex(
+        editor.ComboBoxCodiceACaricoInconveniente->findText(QStringLiteral("Cliente")));
+    for (int line = 0; line < 2; ++line) {
+        editor.ButtonAggiungiOperazione->click();
+    }
+    for (int line = 0; line < 3; ++line) {
+        editor.ButtonAggiungiRicambio->click();
+    }
+    return save(editor, output.filePath(QStringLiteral("gestione-inconveniente-nuovo.png")));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -150,9 +206,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tavorno"));
     QStringList arguments = QApplication::arguments();
     const bool entryDialogs = arguments.removeAll(QStringLiteral("--operazioni-ricambi")) > 0;
+    const bool complaintEditor = arguments.removeAll(QStringLiteral("--inconveniente")) > 0;
     if (arguments.size() != 3) {
-        QTextStream(stderr)
-            << "Uso: tavorno-screenshots CARTELLA PREFISSO|--ricerca [--operazioni-ricambi]\n";
+        QTextStream(stderr) << "Uso: tavorno-screenshots CARTELLA PREFISSO|--ricerca "
+                               "[--operazioni-ricambi] [--inconveniente]\n";
         return 2;
     }
     const bool search = arguments[2] == QLatin1String("--ricerca");
@@ -170,6 +227,9 @@ int main(int argc, char* argv[]) {
         search ? saveSearchWindows(window, output) : saveMainWindow(window, output, arguments[2]);
     if (entryDialogs) {
         ok = saveEntryDialogs(window, output) && ok;
+    }
+    if (complaintEditor) {
+        ok = saveComplaintEditor(window, output) && ok;
     }
     return ok ? 0 : 1;
 }
