@@ -3,7 +3,8 @@
 // given, named PREFIX-veicolo.png, PREFIX-inconvenienti.png, PREFIX-configurazione.png and
 // PREFIX-privacy.png. With --ricerca in place of the prefix it saves instead the search
 // dialog and the two result windows, as a user has them on the busiest day of the database:
-// cerca-commesse.png, risultati-ricerca-commesse.png and lista-commesse.png. With
+// cerca-commesse.png, risultati-ricerca-commesse.png and lista-commesse.png, and the settings
+// dialog's page "Commesse" (configurazione-commesse.png). With
 // --operazioni-ricambi after the prefix it also saves the six operation and part dialogs on
 // the job card's lines: aggiungi-operazione.png, nuova-operazione.png, modifica-operazione.png
 // and the same for "ricambio". With --inconveniente it also saves the complaint editor: on a
@@ -55,15 +56,28 @@ bool save(QWidget& window, const QString& file) {
     return true;
 }
 
+// The settings dialog on one of its pages: 0 "Generale", 1 "Commesse".
+bool saveSettingsDialog(TFormTavorno& window, int page, const QString& file) {
+    TFormConfigurazione dialog(
+        window.MapMarche, [&](const QString& nome) { return window.MapMarche.key(nome); }, &window);
+    auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControlConfigurazione"));
+    if (pages == nullptr) {
+        QTextStream(stderr) << "Pagine della Configurazione non trovate\n";
+        return false;
+    }
+    pages->setCurrentIndex(page);
+    return save(dialog, file);
+}
+
 bool saveMainWindow(TFormTavorno& window, const QDir& output, const QString& prefix) {
     bool ok = save(window, output.filePath(prefix + QStringLiteral("-veicolo.png")));
     window.PageControlCommessa->setCurrentIndex(1);
     ok = save(window, output.filePath(prefix + QStringLiteral("-inconvenienti.png"))) && ok;
     window.PageControlCommessa->setCurrentIndex(0);
 
-    TFormConfigurazione dialog(
-        window.MapMarche, [&](const QString& nome) { return window.MapMarche.key(nome); }, &window);
-    ok = save(dialog, output.filePath(prefix + QStringLiteral("-configurazione.png"))) && ok;
+    ok = saveSettingsDialog(window, 0,
+                            output.filePath(prefix + QStringLiteral("-configurazione.png"))) &&
+         ok;
 
     TFormPrivacyCliente privacy(window.ClienteSelezionato, &window);
     return save(privacy, output.filePath(prefix + QStringLiteral("-privacy.png"))) && ok;
@@ -105,7 +119,12 @@ bool saveSearchWindows(TFormTavorno& window, const QDir& output) {
 
     TFormListaTutteCommesse tutte(window, &window);
     chooseLines(tutte.CheckListBoxListaCommesse, {1, 4, 5}, 7);
-    return save(tutte, output.filePath(QStringLiteral("lista-commesse.png"))) && ok;
+    ok = save(tutte, output.filePath(QStringLiteral("lista-commesse.png"))) && ok;
+
+    // The setting that lets the full list show the sent job orders, as this run has it.
+    return saveSettingsDialog(window, 1,
+                              output.filePath(QStringLiteral("configurazione-commesse.png"))) &&
+           ok;
 }
 
 // A pick dialog as the user sees it after clicking the first line.
