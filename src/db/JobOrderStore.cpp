@@ -541,6 +541,7 @@ CommessaSalvata JobOrderStore::SalvaNuovaCommessa(const TCommessa& commessa,
                               cliente.FProfilingFCA, cliente.FMarketingDealer,
                               cliente.FTerzePartiDealer, cliente.FProfilingDealer);
     }
+    salvata.Cliente = getClienteFromDB(cliente.FIdCliente);
 
     TCommessa nuova = commessa;
     nuova.FIdScheda = salvata.IdScheda;

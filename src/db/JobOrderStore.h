@@ -23,6 +23,8 @@ struct CommessaSalvata {
     int IdScheda;
     int IdVeicolo;
     QString IDCommessaDMS;
+    // The customer as its row now stands: the one given, or the one stored before.
+    TCliente Cliente;
 };
 
 // The rows of a job order other than its complaints: the job card (Scheda), the job order

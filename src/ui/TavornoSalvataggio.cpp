@@ -2,6 +2,7 @@
 
 #include "app/VerificaCommessa.h"
 #include "db/JobOrderStore.h"
+#include "model/ConsensiPrivacy.h"
 #include "platform/Interaction.h"
 #include "ui/Controls.h"
 #include "ui/Tavorno.h"
@@ -92,6 +93,12 @@ void TFormTavorno::memorizzaNuovaCommessa(const QString& targa) {
     commessa.FIDCommessaDMS = salvata.IDCommessaDMS;
     showWhole(EditIDCommessaDMS, salvata.IDCommessaDMS);
     ClienteSelezionato = cliente;
+    // A customer stored before keeps the consents of its row; the window takes them, so that
+    // "Privacy Cliente..." shows them and overwriting the job order does not refuse them all.
+    for (const ConsensoPrivacy& consenso : kConsensiPrivacy) {
+        ClienteSelezionato.*consenso.campo = salvata.Cliente.*consenso.campo;
+    }
+    ClienteSelezionato.FDataOraCessionePrivacy = salvata.Cliente.FDataOraCessionePrivacy;
     CommessaSelezionata = commessa;
     ButtonValorizzaIDClienteDMS->setEnabled(false);
     OperazioneDiModificaCommessa = true;

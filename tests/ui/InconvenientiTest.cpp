@@ -219,6 +219,30 @@ TEST_F(InconvenientiTest, AddingThenChangingTheSameComplaintUpdatesItsRows) {
 
 // Removing the second of three complaints: the line and its complaint go together, so the
 // line now second is the former third.
+// A customer the database knows keeps its consents when a new card of it is stored: the
+// window takes them from the row, and overwriting the job order stores them unchanged.
+TEST_F(InconvenientiTest, AReturningCustomerKeepsItsStoredConsents) {
+    database().exec(QStringLiteral(
+        "INSERT INTO Cliente (IdCliente, RagioneSociale, TipoCliente, CodiceFiscale, "
+        "DataOraCessionePrivacy, PrivacyMarketingFCA, Privacy3thDealer) VALUES ('04217', "
+        "'D''Amico Nicolò', 'S', 'DMCNCL80A01D969K', '2026-01-15 10:00:00', 1, 1);"));
+    TFormTavorno& window = avviaSuNuovaScheda();
+    EXPECT_FALSE(window.ClienteSelezionato.FMarketingFCA) << "the card gives no consent";
+    chiudiSenzaSalvare(kUscitaNuovo);
+    click(window.ButtonAggiungiInconveniente);
+    EXPECT_TRUE(window.ClienteSelezionato.FMarketingFCA);
+    EXPECT_TRUE(window.ClienteSelezionato.FTerzePartiDealer);
+
+    script.answer(true, QStringLiteral("Verranno sovrascritti tutti i dati della Commessa, del "
+                                       "Cliente e del Veicolo corrente.\r\nVuoi davvero "
+                                       "continuare?"));
+    click(window.ButtonSalvaDatiCommessa);
+    EXPECT_EQ(database().rows(QStringLiteral(
+                  "SELECT PrivacyMarketingFCA, Privacy3thFCA, PrivacyProfilingFCA, "
+                  "PrivacyMarketingDealer, Privacy3thDealer, PrivacyProfilingDealer FROM Cliente")),
+              QStringList{QStringLiteral("1|0|0|0|1|0")});
+}
+
 TEST_F(InconvenientiTest, RemovingTheSecondOfThreeThenSelectingTheNewSecond) {
     TFormTavorno& window = avviaSuCommessaMemorizzata(
         {QStringLiteral("Spia motore"), QStringLiteral("Vibrazioni al volante")});
