@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,7 @@ class ConnessioneX {
 public:
     ConnessioneX() : connessione_(xcb_connect(nullptr, nullptr)) {
         if (xcb_connection_has_error(connessione_) != 0) {
+            xcb_disconnect(connessione_);
             throw TavornoError(QStringLiteral(
                 "Nessun server X (DISPLAY non impostato?): eseguire con xvfb-run -a."));
         }
@@ -70,7 +72,7 @@ public:
     ConnessioneX& operator=(const ConnessioneX&) = delete;
 
     // The next top-level window mapped, or 0 after `ms` milliseconds.
-    xcb_window_t prossimaMappata(int ms) {
+    xcb_window_t prossimaMappata(qint64 ms) {
         QElapsedTimer attesa;
         attesa.start();
         while (true) {

@@ -327,10 +327,10 @@ int misura(const QString& percorso) {
     const Tempi trattenuta = alternati(kVolte, pavimentoTutte, tutte);
     const long pagineTrattenuta = (pagine() - primaDi) / kVolte;
     verdetti.confrontoRapporto(
-        QStringLiteral("getAllCommesseFromDB sul pavimento, memoria trattenuta"),
-        trattenuta.lavoro, trattenuta.pavimento);
-    verdetti.sotto(QStringLiteral("picco di memoria con l'elenco completo (ru_maxrss)"), picco,
-                   500, QStringLiteral("MB"));
+        QStringLiteral("getAllCommesseFromDB sul pavimento, memoria trattenuta"), trattenuta.lavoro,
+        trattenuta.pavimento);
+    verdetti.sotto(QStringLiteral("picco di memoria con l'elenco completo (ru_maxrss)"), picco, 500,
+                   QStringLiteral("MB"));
     verdetti.nota(QStringLiteral("Pagine nuove per l'elenco completo: %1 al primo caricamento, %2 "
                                  "ai successivi, %3 con la memoria trattenuta; una pagina nuova "
                                  "costa qui %4 µs")

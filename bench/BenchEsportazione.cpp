@@ -128,7 +128,8 @@ public:
             riuscito = riuscito &&
                        rename(temporaneo.constData(), QFile::encodeName(file).constData()) == 0;
             if (!riuscito) {
-                throw TavornoError(QStringLiteral("Impossibile scrivere e sostituire %1").arg(file));
+                throw TavornoError(
+                    QStringLiteral("Impossibile scrivere e sostituire %1").arg(file));
             }
             meglio.rinomina = std::min(meglio.rinomina, millisecondi(timer));
         }
@@ -159,8 +160,9 @@ int misura(const QString& percorso, bool memoriaTrattenuta) {
         {QStringLiteral("primi giorni"), misura.primiGiorni(1000)},
     };
     for (const auto& caso : casi) {
-        const QString nome =
-            QStringLiteral("%1 (%2 commesse)").arg(caso.nome).arg(misura.carica(caso.giorni).Count());
+        const QString nome = QStringLiteral("%1 (%2 commesse)")
+                                 .arg(caso.nome)
+                                 .arg(misura.carica(caso.giorni).Count());
         const double carica = migliorDi(5, [&] { misura.carica(caso.giorni); });
         const double esporta = migliorDi(5, [&] { misura.esporta(caso.giorni, file); });
         const Scrittura parti = misura.esportaInParti(5, caso.giorni, file);

@@ -100,8 +100,8 @@ int main(int argc, char* argv[]) {
     const qint64 megabyteFile = QFile(exportFile).size() / (1 << 20);
     verdetti.confronto(QStringLiteral("Sendavo su un file di %1 MB, durata").arg(megabyteFile),
                        seconds, QStringLiteral("s"));
-    verdetti.sotto(
-        QStringLiteral("Sendavo su un file di %1 MB, picco di memoria (ru_maxrss)").arg(megabyteFile),
-        peakMB, kTargetPeakMB, QStringLiteral("MB"));
+    verdetti.sotto(QStringLiteral("Sendavo su un file di %1 MB, picco di memoria (ru_maxrss)")
+                       .arg(megabyteFile),
+                   peakMB, kTargetPeakMB, QStringLiteral("MB"));
     return verdetti.esito();
 }
