@@ -4,6 +4,7 @@
 //
 //   tavorno-bench PERCORSO
 
+#include "Verdetti.h"
 #include "db/ComplaintStore.h"
 #include "db/JobOrderStore.h"
 #include "db/UnitDB.h"
@@ -206,16 +207,7 @@ double piccoMemoriaMB() {
     return static_cast<double>(uso.ru_maxrss) / 1024.0;  // kilobytes on Linux
 }
 
-void riga(QTextStream& out, const QString& nome, double ms, double pavimento,
-          const QString& obiettivo) {
-    out << nome.leftJustified(44) << QString::number(ms, 'f', 2).rightJustified(11) << " ms"
-        << QString::number(pavimento, 'f', 2).rightJustified(11) << " ms"
-        << QString::number(ms / pavimento, 'f', 2).rightJustified(8) << "x   " << obiettivo << '\n';
-    out.flush();
-}
-
-void misura(const QString& percorso) {
-    QTextStream out(stdout);
+int misura(const QString& percorso) {
     Pavimento pavimento(percorso);
     const QString conteggi = pavimento.testo(
         "SELECT (SELECT count(*) FROM Commessa) || ' commesse, ' || (SELECT count(*) FROM "
@@ -235,11 +227,9 @@ void misura(const QString& percorso) {
             QStringLiteral("Il database %1 non contiene commesse: niente da misurare.")
                 .arg(percorso));
     }
-    out << "Database: " << percorso << " (" << conteggi << ")\n"
-        << "Giorno più pieno: " << giornoPieno << " (" << commesseGiornoPieno << " commesse)\n\n"
-        << QStringLiteral("Operazione").leftJustified(44) << "      tempo   "
-        << "  pavimento "
-        << "   rapporto   obiettivo\n";
+    Verdetti verdetti;
+    verdetti.nota(QStringLiteral("Database: %1 (%2); giorno più pieno: %3 (%4 commesse)")
+                      .arg(percorso, conteggi, giornoPieno, commesseGiornoPieno));
 
     TDataModule1 dm;
     dm.SQLConnection1.setDatabase(percorso);
@@ -265,10 +255,10 @@ void misura(const QString& percorso) {
     const Tempi elenco = alternati(kVolte, pavimentoTutte, tutte);
     const long pagineSuccessivi = (pagine() - primaDi) / kVolte;
     const double picco = piccoMemoriaMB();
-    riga(out, QStringLiteral("getAllCommesseFromDB, primo caricamento"), primo, elenco.pavimento,
-         QString());
-    riga(out, QStringLiteral("getAllCommesseFromDB, migliore di 5"), elenco.lavoro,
-         elenco.pavimento, QStringLiteral("entro 2x"));
+    verdetti.rapporto(QStringLiteral("getAllCommesseFromDB sul pavimento, primo caricamento"),
+                      primo, elenco.pavimento, 2);
+    verdetti.rapporto(QStringLiteral("getAllCommesseFromDB sul pavimento, migliore di 5"),
+                      elenco.lavoro, elenco.pavimento, 2);
 
     const QStringList data = giornoPieno.split(u'-');
     const QByteArray dataUtf8 = giornoPieno.toUtf8();
@@ -284,8 +274,9 @@ void misura(const QString& percorso) {
             return jobOrders.getListaCommesseFromDB(data[0], QString::number(data[1].toInt()),
                                                     QString::number(data[2].toInt()));
         });
-    riga(out, QStringLiteral("getListaCommesseFromDB (%1)").arg(giornoPieno), giorno.lavoro,
-         giorno.pavimento, QStringLiteral("sotto 20 ms"));
+    verdetti.sotto(QStringLiteral("getListaCommesseFromDB, giorno più pieno"), giorno.lavoro, 20);
+    verdetti.confrontoRapporto(QStringLiteral("  sul suo pavimento"), giorno.lavoro,
+                               giorno.pavimento);
 
     constexpr int kSchede = 500;
     const auto scheda = [&](int i) { return 1 + static_cast<int>((i * 7919LL) % idSchede); };
@@ -305,8 +296,9 @@ void misura(const QString& percorso) {
             }
             return lette;
         });
-    riga(out, QStringLiteral("getCommessaFromIdScheda (media su %1)").arg(kSchede),
-         schede.lavoro / kSchede, schede.pavimento / kSchede, QString());
+    verdetti.confrontoRapporto(
+        QStringLiteral("getCommessaFromIdScheda sul pavimento, media su %1").arg(kSchede),
+        schede.lavoro / kSchede, schede.pavimento / kSchede);
 
     // For comparison: the complaints of every job order loaded one job order at a time, as
     // the per-record path does, with one list in memory as above.
@@ -323,8 +315,9 @@ void misura(const QString& percorso) {
         }
         return liste;
     });
-    riga(out, QStringLiteral("inconvenienti commessa per commessa"), unoPerUno, elenco.pavimento,
-         QStringLiteral("(solo confronto)"));
+    verdetti.confrontoRapporto(
+        QStringLiteral("inconvenienti commessa per commessa sul pavimento dell'elenco"), unoPerUno,
+        elenco.pavimento);
 
     // The same when freed memory stays with the process: by default glibc hands it back to
     // the system and every load maps its pages anew, which a virtual machine makes dear.
@@ -333,15 +326,19 @@ void misura(const QString& percorso) {
     primaDi = pagine();
     const Tempi trattenuta = alternati(kVolte, pavimentoTutte, tutte);
     const long pagineTrattenuta = (pagine() - primaDi) / kVolte;
-    riga(out, QStringLiteral("getAllCommesseFromDB, memoria trattenuta"), trattenuta.lavoro,
-         trattenuta.pavimento, QString());
-
-    out << "\nPicco di memoria con l'elenco completo (ru_maxrss): "
-        << QString::number(picco, 'f', 0) << " MB   obiettivo: sotto 500 MB\n"
-        << "Pagine nuove per l'elenco completo: " << paginePrimo << " al primo caricamento, "
-        << pagineSuccessivi << " ai successivi, " << pagineTrattenuta
-        << " con la memoria trattenuta; una pagina nuova costa qui "
-        << QString::number(costoPaginaMicrosecondi(), 'f', 1) << " µs\n";
+    verdetti.confrontoRapporto(
+        QStringLiteral("getAllCommesseFromDB sul pavimento, memoria trattenuta"), trattenuta.lavoro,
+        trattenuta.pavimento);
+    verdetti.sotto(QStringLiteral("picco di memoria con l'elenco completo (ru_maxrss)"), picco, 500,
+                   QStringLiteral("MB"));
+    verdetti.nota(QStringLiteral("Pagine nuove per l'elenco completo: %1 al primo caricamento, %2 "
+                                 "ai successivi, %3 con la memoria trattenuta; una pagina nuova "
+                                 "costa qui %4 µs")
+                      .arg(paginePrimo)
+                      .arg(pagineSuccessivi)
+                      .arg(pagineTrattenuta)
+                      .arg(costoPaginaMicrosecondi(), 0, 'f', 1));
+    return verdetti.esito();
 }
 
 }  // namespace
@@ -354,10 +351,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
-        misura(argomenti[0]);
+        return misura(argomenti[0]);
     } catch (const std::exception& error) {
         QTextStream(stderr) << errorMessage(error) << '\n';
         return 1;
     }
-    return 0;
 }

@@ -13,6 +13,7 @@
 //
 //   tavorno-bench-inconveniente PERCORSO
 
+#include "Verdetti.h"
 #include "db/ComplaintStore.h"
 #include "db/JobOrderStore.h"
 #include "db/ReferenceTables.h"
@@ -82,14 +83,6 @@ double tempoDi(const std::function<void()>& lavoro) {
     orologio.start();
     lavoro();
     return msDa(orologio);
-}
-
-void riga(QTextStream& out, const QString& cosa, double ms, double confronto,
-          const QString& obiettivo) {
-    out << cosa.leftJustified(58) << QString::number(ms, 'f', 3).rightJustified(9) << " ms"
-        << QString::number(confronto, 'f', 3).rightJustified(9) << " ms"
-        << QString::number(ms / confronto, 'f', 2).rightJustified(8) << "x   " << obiettivo << '\n';
-    out.flush();
 }
 
 // The complaint and everything the editor is opened with, on the copy of the database.
@@ -219,36 +212,36 @@ double ricercaEsatta(TDataModule1& dm, const QString& targa) {
     });
 }
 
-void misura(const QString& percorso) {
+// Prints every figure through `verdetti`.
+void misura(const QString& percorso, Verdetti& verdetti) {
     QTemporaryDir cartella;
     const QString copia = cartella.filePath(QStringLiteral("copia.db"));
     if (!QFile::copy(percorso, copia)) {
         throw TavornoError(QStringLiteral("Impossibile copiare %1 in %2").arg(percorso, copia));
     }
     Banco banco(copia);
-    QTextStream out(stdout);
-    out << QStringLiteral("Operazione").leftJustified(58)
-        << "     tempo   confronto  rapporto   obiettivo\n";
 
     TInconveniente inconveniente;
     const double primoCaricamento = tempoDi([&] { inconveniente = banco.carica(); });
     const double primaApertura = apri(banco, inconveniente);
     const double caricamento = minimo(kVolte, [&] { return tempoDi([&] { banco.carica(); }); });
     const double apertura = minimo(kVolte, [&] { return apri(banco, inconveniente); });
-    const QString obiettivo = QStringLiteral("al massimo 2x");
-    riga(out,
-         QStringLiteral("Apertura dell'editor (%1 operazioni, %1 ricambi), la prima").arg(kVoci),
-         primaApertura, primoCaricamento, QString());
-    riga(out, QStringLiteral("Apertura dell'editor, migliore di %1").arg(kVolte), apertura,
-         caricamento, obiettivo + QStringLiteral(" del caricamento"));
+    verdetti.confrontoRapporto(
+        QStringLiteral("apertura dell'editor (%1 operazioni, %1 ricambi), la prima").arg(kVoci),
+        primaApertura, primoCaricamento);
+    verdetti.rapporto(QStringLiteral("apertura dell'editor sul caricamento, migliore di %1")
+                          .arg(kVolte),
+                      apertura, caricamento, 2.0);
     // Where the time goes: the window itself, and laying out the lines' texts.
     TInconveniente senzaVoci = inconveniente;
     senzaVoci.FListaOperazioni = std::make_shared<TListaOperazioni>();
     senzaVoci.FListaRicambi = std::make_shared<TListaRicambi>();
-    riga(out, QStringLiteral("  di cui la costruzione, righe comprese"),
-         minimo(kVolte, [&] { return apri(banco, inconveniente, false); }), caricamento, QString());
-    riga(out, QStringLiteral("  la stessa finestra senza voci"),
-         minimo(kVolte, [&] { return apri(banco, senzaVoci); }), caricamento, QString());
+    verdetti.confrontoRapporto(
+        QStringLiteral("  di cui la costruzione, righe comprese"),
+        minimo(kVolte, [&] { return apri(banco, inconveniente, false); }), caricamento);
+    verdetti.confrontoRapporto(QStringLiteral("  la stessa finestra senza voci"),
+                               minimo(kVolte, [&] { return apri(banco, senzaVoci); }),
+                               caricamento);
 
     int volta = 0;
     const double confermaMs = minimo(kVolte, [&] { return conferma(banco, ++volta); });
@@ -256,8 +249,10 @@ void misura(const QString& percorso) {
     const double salvataggio = minimo(kVolte, [&] {
         return tempoDi([&] { banco.complaints().SalvaInconvenienteModificato(salvato); });
     });
-    riga(out, QStringLiteral("Conferma di una modifica, migliore di %1").arg(kVolte), confermaMs,
-         salvataggio, obiettivo + QStringLiteral(" di SalvaInconvenienteModificato"));
+    verdetti.rapporto(
+        QStringLiteral("conferma di una modifica su SalvaInconvenienteModificato, migliore di %1")
+            .arg(kVolte),
+        confermaMs, salvataggio, 2.0);
 
     // Asked for in small letters: found however it is written.
     const QString targa = targaDellaTabella(banco.dm()).toLower();
@@ -269,10 +264,10 @@ void misura(const QString& percorso) {
             }
         });
     });
-    riga(out,
-         QStringLiteral("Targa, maiuscole o minuscole (%1), migliore di %2").arg(targa).arg(kVolte),
-         ricerca, minimo(kVolte, [&] { return ricercaEsatta(banco.dm(), targa.toUpper()); }),
-         QStringLiteral("pochi ms (confronto: targa esatta, con l'indice)"));
+    verdetti.confrontoRapporto(
+        QStringLiteral("targa, maiuscole o minuscole (%1), sulla targa esatta con l'indice")
+            .arg(targa),
+        ricerca, minimo(kVolte, [&] { return ricercaEsatta(banco.dm(), targa.toUpper()); }));
 }
 
 }  // namespace
@@ -290,11 +285,12 @@ int main(int argc, char* argv[]) {
     }
     UtenteCheConferma utente;
     InteractionScope scope(utente);
+    Verdetti verdetti;
     try {
-        misura(argomenti[0]);
+        misura(argomenti[0], verdetti);
     } catch (const std::exception& error) {
         QTextStream(stderr) << errorMessage(error) << '\n';
         return 1;
     }
-    return 0;
+    return verdetti.esito();
 }

@@ -13,6 +13,7 @@
 //   tavorno-bench-liste PERCORSO
 
 #include "GiornoPiuPieno.h"
+#include "Verdetti.h"
 #include "db/UnitDB.h"
 #include "platform/Errors.h"
 #include "platform/Interaction.h"
@@ -182,30 +183,6 @@ Primo primoInUnProcesso(const QString& percorso, const QString& cosa) {
     return {valori.value(0).toDouble(), valori.value(1).toDouble()};
 }
 
-class Tabella {
-public:
-    Tabella() {
-        out_ << QStringLiteral("Operazione").leftJustified(54) << "     tempo "
-             << "  confronto  rapporto   obiettivo\n";
-    }
-
-    void riga(const QString& nome, double valore, double confronto, const QString& obiettivo,
-              const char* unita = "ms") {
-        out_ << nome.leftJustified(54) << QString::number(valore, 'f', 2).rightJustified(8) << ' '
-             << unita << QString::number(confronto, 'f', 2).rightJustified(9) << ' ' << unita
-             << QString::number(valore / confronto, 'f', 2).rightJustified(9) << "x   " << obiettivo
-             << '\n';
-        out_.flush();
-    }
-    void nota(const QString& testo) {
-        out_ << testo << '\n';
-        out_.flush();
-    }
-
-private:
-    QTextStream out_{stdout};
-};
-
 // Scrolls the list to its middle and paints it, then checks the line at the top with Space
 // and paints again; the best of `volte`.
 double scorriESpunta(QListView& lista, int volte) {
@@ -260,8 +237,8 @@ double eliminaSpuntate(const QString& percorso, int quante, SiATutto& interazion
     return ms;
 }
 
-void misura(const QString& percorso, SiATutto& interazione) {
-    Tabella tabella;
+int misura(const QString& percorso, SiATutto& interazione) {
+    Verdetti verdetti;
     const Primo primoTutte = primoInUnProcesso(percorso, kPrimi[0]);
     const Primo primaListaTutte = primoInUnProcesso(percorso, kPrimi[1]);
     const Primo primaListaNonInviate = primoInUnProcesso(percorso, kPrimi[2]);
@@ -282,26 +259,24 @@ void misura(const QString& percorso, SiATutto& interazione) {
     const double listaTutte = migliorMisura(5, [&] { return apri(true, righeTutte); });
     const double listaNonInviate = migliorMisura(5, [&] { return apri(false, righeNonInviate); });
 
-    const QString obiettivo = QStringLiteral("entro 1,30x (meglio: 0,10x)");
-    tabella.riga(QStringLiteral("getAllCommesseFromDB, primo del processo"), primoTutte.ms,
-                 primoTutte.ms, QString());
-    tabella.riga(QStringLiteral("Lista delle Commesse, tutte (%1 righe), primo").arg(righeTutte),
-                 primaListaTutte.ms, primoTutte.ms, obiettivo);
-    tabella.riga(
-        QStringLiteral("Lista delle Commesse, non inviate (%1 righe), primo").arg(righeNonInviate),
-        primaListaNonInviate.ms, primoTutte.ms, obiettivo);
-    tabella.riga(QStringLiteral("getAllCommesseFromDB, migliore di 5"), tutte, tutte, QString());
-    tabella.riga(QStringLiteral("Lista delle Commesse, tutte, migliore di 5"), listaTutte, tutte,
-                 obiettivo);
-    tabella.riga(QStringLiteral("Lista delle Commesse, non inviate, migliore di 5"),
-                 listaNonInviate, tutte, obiettivo);
+    verdetti.nota(QStringLiteral("Lista delle Commesse: tutte %1 righe, non inviate %2 righe")
+                      .arg(righeTutte)
+                      .arg(righeNonInviate));
+    verdetti.rapporto(QStringLiteral("Lista delle Commesse, tutte, primo del processo"),
+                      primaListaTutte.ms, primoTutte.ms, 1.3);
+    verdetti.rapporto(QStringLiteral("Lista delle Commesse, non inviate, primo del processo"),
+                      primaListaNonInviate.ms, primoTutte.ms, 1.3);
+    verdetti.rapporto(QStringLiteral("Lista delle Commesse, tutte, migliore di 5"), listaTutte,
+                      tutte, 1.3);
+    verdetti.rapporto(QStringLiteral("Lista delle Commesse, non inviate, migliore di 5"),
+                      listaNonInviate, tutte, 1.3);
     // Where the time of the list goes.
-    tabella.riga(QStringLiteral("  di cui le commesse senza inconvenienti"),
-                 migliorDi(5, [&] { return tavorno.jobOrders.getAllCommesseSenzaInconvenienti(); }),
-                 tutte, QString());
-    tabella.riga(QStringLiteral("  di cui lo stato d'invio, un'istruzione"),
-                 migliorDi(5, [&] { return tavorno.jobOrders.getIdCommesseInviate(); }), tutte,
-                 QString());
+    verdetti.confrontoRapporto(
+        QStringLiteral("  di cui le commesse senza inconvenienti"),
+        migliorDi(5, [&] { return tavorno.jobOrders.getAllCommesseSenzaInconvenienti(); }), tutte);
+    verdetti.confrontoRapporto(
+        QStringLiteral("  di cui lo stato d'invio, un'istruzione"),
+        migliorDi(5, [&] { return tavorno.jobOrders.getIdCommesseInviate(); }), tutte);
 
     const QDate giorno = programma.giornoPiuPieno();
     int righeGiorno = 0;
@@ -311,15 +286,15 @@ void misura(const QString& percorso, SiATutto& interazione) {
             programma.apriGiorno(giorno, ms)->CheckListBoxCommessePerData->model()->rowCount();
         return ms;
     });
-    tabella.riga(QStringLiteral("Risultati Ricerca Commesse, %1 (%2 righe)")
-                     .arg(giorno.toString(Qt::ISODate))
-                     .arg(righeGiorno),
-                 finestraGiorno, 20, QStringLiteral("sotto 20 ms"));
+    verdetti.sotto(QStringLiteral("Risultati Ricerca Commesse, %1 (%2 righe)")
+                       .arg(giorno.toString(Qt::ISODate))
+                       .arg(righeGiorno),
+                   finestraGiorno, 20);
 
+    // eliminaSpuntate stops the benchmark when lines and database differ afterwards.
     constexpr int kDaEliminare = 100;
-    tabella.riga(QStringLiteral("Elimina Commessa, %1 spuntate fra tutte").arg(kDaEliminare),
-                 eliminaSpuntate(percorso, kDaEliminare, interazione), 500,
-                 QStringLiteral("sotto 500 ms, righe e database allineati"));
+    verdetti.sotto(QStringLiteral("Elimina Commessa, %1 spuntate fra tutte").arg(kDaEliminare),
+                   eliminaSpuntate(percorso, kDaEliminare, interazione), 500);
 
     // The same window with every job order and with the unsent ones only.
     double ms = 0;
@@ -327,18 +302,20 @@ void misura(const QString& percorso, SiATutto& interazione) {
     const auto corta = programma.apriListaTutte(false, ms);
     const double scorriLunga = scorriESpunta(*lunga->CheckListBoxListaCommesse, 50);
     const double scorriCorta = scorriESpunta(*corta->CheckListBoxListaCommesse, 50);
-    tabella.riga(QStringLiteral("Scorrere e spuntare, %1 righe contro %2")
-                     .arg(lunga->ListaCommesse().Count())
-                     .arg(corta->ListaCommesse().Count()),
-                 scorriLunga, scorriCorta,
-                 QStringLiteral("circa 1x: niente proporzionale alle righe"));
+    // About flat: work proportional to the lines would make this ratio near that of the lines.
+    verdetti.rapporto(QStringLiteral("Scorrere e spuntare, %1 righe su %2")
+                          .arg(lunga->ListaCommesse().Count())
+                          .arg(corta->ListaCommesse().Count()),
+                      scorriLunga, scorriCorta, 1.5);
 
-    tabella.riga(QStringLiteral("Picco di memoria, Lista delle Commesse, tutte"),
-                 primaListaTutte.piccoMB, primoTutte.piccoMB,
-                 QStringLiteral("sotto 500 MB (confronto: getAllCommesseFromDB)"), "MB");
-    tabella.riga(QStringLiteral("Picco di memoria, Lista delle Commesse, non inviate"),
-                 primaListaNonInviate.piccoMB, primoTutte.piccoMB, QStringLiteral("sotto 500 MB"),
-                 "MB");
+    const QString mb = QStringLiteral("MB");
+    verdetti.sotto(QStringLiteral("picco di memoria, Lista delle Commesse, tutte"),
+                   primaListaTutte.piccoMB, 500, mb);
+    verdetti.sotto(QStringLiteral("picco di memoria, Lista delle Commesse, non inviate"),
+                   primaListaNonInviate.piccoMB, 500, mb);
+    verdetti.confronto(QStringLiteral("  per confronto: getAllCommesseFromDB"), primoTutte.piccoMB,
+                       mb);
+    return verdetti.esito();
 }
 
 }  // namespace
@@ -364,10 +341,9 @@ int main(int argc, char* argv[]) {
             QTextStream(stderr) << "Uso: tavorno-bench-liste PERCORSO\n";
             return 2;
         }
-        misura(argomenti[0], siATutto);
+        return misura(argomenti[0], siATutto);
     } catch (const std::exception& error) {
         QTextStream(stderr) << errorMessage(error) << '\n';
         return 1;
     }
-    return 0;
 }

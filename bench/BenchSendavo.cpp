@@ -5,6 +5,7 @@
 //
 //   tavorno-bench-sendavo [MB]
 
+#include "Verdetti.h"
 #include "export/KORVADEXNamespace.h"
 
 #include <spawn.h>
@@ -49,7 +50,6 @@ bool writeExport(const QString& path, qint64 megabytes) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    QTextStream out(stdout);
     const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 256;
     QTemporaryDir dir;
     const QString program = QDir(dir.path()).filePath(QStringLiteral("Marlquist/Sendavo"));
@@ -91,10 +91,17 @@ int main(int argc, char* argv[]) {
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     const double peakMB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
 
-    out << "Sendavo su un file di " << QFile(exportFile).size() / (1 << 20)
-        << " MB: " << QString::number(seconds, 'f', 2) << " s, stato di uscita "
-        << (WIFEXITED(status) ? WEXITSTATUS(status) : -1) << '\n'
-        << "Picco di memoria del processo (ru_maxrss): " << QString::number(peakMB, 'f', 1)
-        << " MB   obiettivo: sotto " << kTargetPeakMB << " MB, qualunque sia il file\n";
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        QTextStream(stderr) << "Sendavo non è terminato con successo (stato "
+                            << (WIFEXITED(status) ? WEXITSTATUS(status) : -1) << ")\n";
+        return 1;
+    }
+    Verdetti verdetti;
+    const qint64 megabyteFile = QFile(exportFile).size() / (1 << 20);
+    verdetti.confronto(QStringLiteral("Sendavo su un file di %1 MB, durata").arg(megabyteFile),
+                       seconds, QStringLiteral("s"));
+    verdetti.sotto(QStringLiteral("Sendavo su un file di %1 MB, picco di memoria (ru_maxrss)")
+                       .arg(megabyteFile),
+                   peakMB, kTargetPeakMB, QStringLiteral("MB"));
+    return verdetti.esito();
 }

@@ -142,9 +142,18 @@ QLabel* fieldLabel(const QString& text, QWidget* control) {
     return label;
 }
 
+void showInRed(QLabel* label) {
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(red);
+}
+
 QHBoxLayout* withMandatoryMark(QWidget* control) {
     auto* mark = new QLabel(QStringLiteral("*"));
-    mark->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    showInRed(mark);
+    QFont bold = mark->font();
+    bold.setBold(true);
+    mark->setFont(bold);
     mark->setAccessibleName(QStringLiteral("Campo obbligatorio"));
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);

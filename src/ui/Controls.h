@@ -65,6 +65,10 @@ QDateEdit* datePicker(const char* name, const QDate& first, const QDate& last);
 // layouts of one widget), which is where a screen reader looks for the relation.
 QLabel* fieldLabel(const QString& text, QWidget* control);
 
+// Text drawn in red, through the palette: a style sheet would bring the style sheet engine
+// into every window that shows a red mark, and into the start-up.
+void showInRed(QLabel* label);
+
 // A control followed by the red mark of a mandatory field, as a layout: no widget comes
 // between the control and its label's parent.
 QHBoxLayout* withMandatoryMark(QWidget* control);
